@@ -1,0 +1,148 @@
+#!/usr/bin/env bash
+# Start-up benchmark: time from process start until the main window is mapped,
+# and resident memory once it is up, for pairfall and for a bare Qt Widgets
+# window with the same menus, status bar and size (the baseline).
+#
+#   bench/startup.sh [-n RUNS] [-s SETTLE_MS] [BUILD_DIR]
+#
+# RUNS defaults to 15 (or $RUNS), SETTLE_MS to 200, BUILD_DIR to "build".
+# BUILD_DIR must be a configured build tree of this project; the three
+# programs are built there if needed.  Each run gets a fresh XDG_CONFIG_HOME,
+# so both programs start as on first use.  The two programs take turns, after
+# one unmeasured warm-up start each, on one Xvfb server without a window
+# manager.  Exits non-zero only if a measurement fails; a missed target is
+# reported, not an error.
+
+set -euo pipefail
+
+runs="${RUNS:-15}"
+settle=200
+target_ratio=1.3
+
+usage() {
+    echo "usage: $0 [-n RUNS] [-s SETTLE_MS] [BUILD_DIR]" >&2
+    exit 2
+}
+while getopts "n:s:h" opt; do
+    case "$opt" in
+        n) runs="$OPTARG" ;;
+        s) settle="$OPTARG" ;;
+        *) usage ;;
+    esac
+done
+shift $((OPTIND - 1))
+[[ $# -le 1 ]] || usage
+build_dir="${1:-build}"
+[[ "$runs" =~ ^[1-9][0-9]*$ ]] || { echo "RUNS must be a positive whole number" >&2; exit 2; }
+[[ "$settle" =~ ^[0-9]+$ ]] || { echo "SETTLE_MS must be a whole number" >&2; exit 2; }
+
+# Xvfb runs the X server; libx11-dev is needed to build the map watcher.
+missing=()
+command -v Xvfb >/dev/null || missing+=(xvfb)
+[[ -e /usr/include/X11/Xlib.h ]] || missing+=(libx11-dev)
+if [[ ${#missing[@]} -gt 0 ]]; then
+    if [[ $(id -u) -eq 0 ]] && command -v apt-get >/dev/null; then
+        echo "Installing ${missing[*]}"
+        DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}" >/dev/null
+        if [[ " ${missing[*]} " == *" libx11-dev "* ]]; then
+            # The build tree must see the new headers before it can build the watcher.
+            cmake "$build_dir" >/dev/null
+        fi
+    else
+        echo "Missing Debian packages: ${missing[*]}; install them with: sudo apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+fi
+
+if [[ ! -f "$build_dir/CMakeCache.txt" ]]; then
+    echo "$build_dir is not a configured build folder (run: cmake -S . -B $build_dir)" >&2
+    exit 1
+fi
+cmake --build "$build_dir" --target pairfall bench_bare_window bench_wait_mapped >/dev/null
+
+program_path() { # name, path expected in the build folder
+    if [[ -x "$build_dir/$2" ]]; then
+        echo "$build_dir/$2"
+        return
+    fi
+    local found
+    found=$(find "$build_dir" -path "$build_dir/_CPack_Packages" -prune -o -type f -perm -u+x -name "$1" -print | head -n 1)
+    [[ -n "$found" ]] || { echo "cannot find $1 in $build_dir" >&2; exit 1; }
+    echo "$found"
+}
+pairfall=$(program_path pairfall pairfall)
+bare=$(program_path bench_bare_window bench/bench_bare_window)
+watcher=$(program_path bench_wait_mapped bench/bench_wait_mapped)
+
+work=$(mktemp -d)
+xvfb_pid=""
+cleanup() {
+    if [[ -n "$xvfb_pid" ]]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# -displayfd lets the server pick a free display and tell us its number.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [[ -s "$work/display" ]] && break
+    sleep 0.1
+done
+if [[ ! -s "$work/display" ]]; then
+    echo "Xvfb did not start:" >&2
+    cat "$work/xvfb.log" >&2
+    exit 1
+fi
+export DISPLAY=":$(tr -d '\n' <"$work/display")"
+export QT_QPA_PLATFORM=xcb
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime"
+
+# Prints "map_ms rss_kb" for one start of a program.
+measure() {
+    local title="$1" program="$2" config out
+    config=$(mktemp -d "$work/config.XXXXXX")
+    if ! out=$(XDG_CONFIG_HOME="$config" "$watcher" -n "$title" -s "$settle" -l "$work/program.log" -- "$program"); then
+        echo "measurement of $program failed; its output:" >&2
+        cat "$work/program.log" >&2
+        return 1
+    fi
+    rm -rf "$config"
+    [[ "$out" =~ ^map_ms=([0-9.]+)\ rss_kb=([0-9]+)$ ]] || { echo "unexpected output: $out" >&2; return 1; }
+    echo "${BASH_REMATCH[1]} ${BASH_REMATCH[2]}"
+}
+
+measure Pairfall "$pairfall" >/dev/null
+measure "Bare window" "$bare" >/dev/null
+
+: >"$work/pairfall.txt"
+: >"$work/bare.txt"
+for i in $(seq "$runs"); do
+    measure Pairfall "$pairfall" >>"$work/pairfall.txt"
+    measure "Bare window" "$bare" >>"$work/bare.txt"
+    printf '\rrun %d/%d' "$i" "$runs" >&2
+done
+echo >&2
+
+median() { # column file
+    awk -v c="$1" '{ print $c }' "$2" | sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+p_ms=$(median 1 "$work/pairfall.txt")
+b_ms=$(median 1 "$work/bare.txt")
+p_kb=$(median 2 "$work/pairfall.txt")
+b_kb=$(median 2 "$work/bare.txt")
+
+awk -v runs="$runs" -v settle="$settle" -v target="$target_ratio" \
+    -v pm="$p_ms" -v bm="$b_ms" -v pk="$p_kb" -v bk="$b_kb" 'BEGIN {
+    printf "Start-up to first map and VmRSS %d ms after it, median of %d runs (Xvfb, no window manager)\n", settle, runs
+    printf "%-14s %12s %12s\n", "", "map (ms)", "VmRSS (KiB)"
+    printf "%-14s %12.1f %12d\n", "pairfall", pm, pk
+    printf "%-14s %12.1f %12d\n", "bare window", bm, bk
+    tr = pm / bm; mr = pk / bk
+    printf "%-14s %12.2f %12.2f\n", "ratio", tr, mr
+    printf "target ratio <= %.1f: time %s, memory %s\n", target, (tr <= target ? "met" : "NOT met"), (mr <= target ? "met" : "NOT met")
+}'

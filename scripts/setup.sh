@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Installs what building and testing Pairfall needs on Debian 12, then
+# configures the build folder.  Sourced by scripts/play and scripts/test.
+set -euo pipefail
+
+PAIRFALL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+PAIRFALL_BUILD="${PAIRFALL_BUILD:-$PAIRFALL_ROOT/build}"
+
+# Each package and what it is for:
+#   build-essential cmake  the compiler and the build
+#   qt6-base-dev           Qt 6 Widgets, Gui and Test
+#   libgtest-dev           the test framework
+#   xvfb xauth xdotool     a headless X server and real clicks for the end-to-end test
+#   x11-utils              xwininfo, to see what the end-to-end test put on screen
+#   clang                  the settings fuzzer (libFuzzer)
+#   libbenchmark-dev       the engine's micro-benchmarks
+#   libx11-dev             the start-up benchmark's window watcher
+PAIRFALL_PACKAGES=(build-essential cmake qt6-base-dev libgtest-dev xvfb xauth xdotool x11-utils clang libbenchmark-dev libx11-dev)
+
+pairfall_install_missing() {
+    local missing=()
+    for package in "${PAIRFALL_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return 0
+    fi
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "Installing: ${missing[*]}"
+        export DEBIAN_FRONTEND=noninteractive
+        apt-get update -qq
+        apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    else
+        echo "Pairfall needs these Debian packages first:" >&2
+        echo "  sudo apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+}
+
+pairfall_configure() {
+    cmake -S "$PAIRFALL_ROOT" -B "$PAIRFALL_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > /dev/null
+}
+
+pairfall_build() {
+    cmake --build "$PAIRFALL_BUILD" --parallel "$(nproc)"
+}
+
+pairfall_install_missing

@@ -1,0 +1,43 @@
+#include "stats/MemorySettingsStore.h"
+
+#include "game/RuntimeError.h"
+
+namespace pairfall {
+
+std::string MemorySettingsStore::ReadSetting(const std::string& application, const std::string& section, const std::string& key, const std::string& defaultText)
+{
+    reads.push_back(section + "/" + key);
+    const auto found = m_entries.find({ application, section, key });
+    return found == m_entries.end() ? defaultText : found->second;
+}
+
+void MemorySettingsStore::WriteSetting(const std::string& application, const std::string& section, const std::string& key, const std::string& text)
+{
+    writes.push_back({ section, key, text });
+    m_entries[{ application, section, key }] = text;
+}
+
+void MemorySettingsStore::Commit()
+{
+    ++commits;
+    if (failCommits)
+        throw RuntimeError(RuntimeError::Kind::SettingsWrite, "The settings could not be saved (test store set to fail)");
+}
+
+void MemorySettingsStore::Set(const std::string& section, const std::string& key, const std::string& text)
+{
+    m_entries[{ ApplicationTitle, section, key }] = text;
+}
+
+bool MemorySettingsStore::Has(const std::string& section, const std::string& key) const
+{
+    return m_entries.contains({ ApplicationTitle, section, key });
+}
+
+std::string MemorySettingsStore::Get(const std::string& section, const std::string& key) const
+{
+    const auto found = m_entries.find({ ApplicationTitle, section, key });
+    return found == m_entries.end() ? std::string() : found->second;
+}
+
+}

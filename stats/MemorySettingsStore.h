@@ -1,0 +1,43 @@
+#pragma once
+
+#include "game/SettingsStore.h"
+
+#include <map>
+#include <ostream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace pairfall {
+
+// A settings store in memory, for tests: it keeps every write in order and
+// can be told to fail its commits.
+class MemorySettingsStore final : public SettingsStore {
+public:
+    struct Write {
+        std::string section;
+        std::string key;
+        std::string text;
+        friend bool operator==(const Write&, const Write&) = default;
+        friend std::ostream& operator<<(std::ostream& out, const Write& w) { return out << w.section << "/" << w.key << "=" << w.text; }
+    };
+
+    std::string ReadSetting(const std::string& application, const std::string& section, const std::string& key, const std::string& defaultText) override;
+    void WriteSetting(const std::string& application, const std::string& section, const std::string& key, const std::string& text) override;
+    void Commit() override;
+
+    // Test helpers.
+    void Set(const std::string& section, const std::string& key, const std::string& text);
+    bool Has(const std::string& section, const std::string& key) const;
+    std::string Get(const std::string& section, const std::string& key) const;
+
+    std::vector<Write> writes;    // every write, in order
+    std::vector<std::string> reads; // "section/key" of every read, in order
+    int commits = 0;
+    bool failCommits = false;
+
+private:
+    std::map<std::tuple<std::string, std::string, std::string>, std::string> m_entries;
+};
+
+}

@@ -1,0 +1,89 @@
+#include "stats/QtSettingsStore.h"
+
+#include "game/RuntimeError.h"
+
+#include <QSettings>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace pairfall {
+
+namespace {
+
+QString Address(const std::string& section, const std::string& key)
+{
+    return QString::fromStdString(section) + '/' + QString::fromStdString(key);
+}
+
+// Organization and application both carry the application's name.
+QSettings OpenStore(const std::string& application)
+{
+    const QString name = QString::fromStdString(application);
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, name, name);
+}
+
+// The text of a stored value.  An edited file may hold lists or typed
+// values; they come back as text that will not pass for a number by accident.
+QString TextOf(const QVariant& value)
+{
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    if (value.canConvert<QString>())
+        return value.toString();
+    return QStringLiteral("<%1>").arg(QString::fromLatin1(value.typeName()));
+}
+
+}
+
+QString QtSettingsStore::Location(const std::string& application)
+{
+    return OpenStore(application).fileName();
+}
+
+std::string QtSettingsStore::ReadSetting(const std::string& application, const std::string& section, const std::string& key, const std::string& defaultText)
+{
+    const QString address = Address(section, key);
+    for (auto pending = m_pending.rbegin(); pending != m_pending.rend(); ++pending) {
+        if (pending->application == application && pending->key == address)
+            return pending->text.toStdString();
+    }
+    QSettings store = OpenStore(application);
+    const QVariant value = store.value(address);
+    if (!value.isValid())
+        return defaultText;
+    return TextOf(value).toStdString();
+}
+
+void QtSettingsStore::WriteSetting(const std::string& application, const std::string& section, const std::string& key, const std::string& text)
+{
+    m_pending.push_back({ application, Address(section, key), QString::fromStdString(text) });
+}
+
+void QtSettingsStore::Commit()
+{
+    // A fresh QSettings for each commit, so its status tells about this sync alone.
+    std::vector<std::string> applications;
+    for (const PendingWrite& write : m_pending) {
+        if (std::find(applications.begin(), applications.end(), write.application) == applications.end())
+            applications.push_back(write.application);
+    }
+    for (const std::string& application : applications) {
+        QSettings store = OpenStore(application);
+        for (const PendingWrite& write : m_pending) {
+            if (write.application == application)
+                store.setValue(write.key, write.text);
+        }
+        store.sync();
+        if (store.status() != QSettings::NoError) {
+            const QString reason = store.status() == QSettings::AccessError
+                ? QStringLiteral("the file cannot be written (it may be read-only, a folder may stand in its place, or the disk may be full)")
+                : QStringLiteral("the file is damaged and was left as it is");
+            throw RuntimeError(RuntimeError::Kind::SettingsWrite,
+                QStringLiteral("The settings could not be saved to %1: %2.").arg(store.fileName(), reason).toStdString());
+        }
+    }
+    m_pending.clear();
+}
+
+}

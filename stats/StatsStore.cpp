@@ -1,0 +1,63 @@
+#include "stats/StatsStore.h"
+
+#include "game/RuntimeError.h"
+#include "stats/Conversions.h"
+
+namespace pairfall {
+
+namespace {
+
+constexpr std::size_t LongestQuotedText = 40;
+
+// The stored text as the player should see it in a report: control
+// characters made visible, and no screenful from a damaged file.
+std::string Quoted(const std::string& text)
+{
+    std::string shown;
+    for (char c : text.substr(0, LongestQuotedText)) {
+        const auto byte = static_cast<unsigned char>(c);
+        shown += (byte < 0x20 || byte == 0x7f) ? '?' : c;
+    }
+    if (text.size() > LongestQuotedText)
+        shown += "...";
+    return "\"" + shown + "\"";
+}
+
+template<typename Convert>
+auto ReadConverted(SettingsStore& store, const std::string& section, const std::string& key, const std::string& defaultText, Convert convert)
+{
+    const std::string text = store.ReadSetting(ApplicationTitle, section, key, defaultText);
+    try {
+        return convert(text);
+    } catch (const RuntimeError& error) {
+        throw RuntimeError(error.kind(), error.description() + " in the setting " + section + "/" + key + ": " + Quoted(text));
+    }
+}
+
+}
+
+void WriteStatistics(SettingsStore& store, const Statistics& stats)
+{
+    store.WriteSetting(ApplicationTitle, StatsSection, AvgCardsLeftKey, Int16ToText(stats.AvgCardsLeft));
+    store.WriteSetting(ApplicationTitle, StatsSection, TotalGamesKey, Int16ToText(stats.TotalGames));
+    store.WriteSetting(ApplicationTitle, StatsSection, TotalWinsKey, Int16ToText(stats.TotalWins));
+    store.WriteSetting(ApplicationTitle, StatsSection, TotalLossesKey, Int16ToText(stats.TotalLosses));
+    store.Commit();
+}
+
+Int16 ReadCounter(SettingsStore& store, const std::string& key)
+{
+    return ReadConverted(store, StatsSection, key, Int16ToText(0), [](const std::string& text) { return TextToInt16(text); });
+}
+
+float ReadWindowCoordinate(SettingsStore& store, const std::string& key)
+{
+    return ReadConverted(store, SettingsSection, key, SingleToText(DefaultWindowTwips), [](const std::string& text) { return TextToSingle(text); });
+}
+
+void WriteWindowCoordinate(SettingsStore& store, const std::string& key, float twips)
+{
+    store.WriteSetting(ApplicationTitle, SettingsSection, key, SingleToText(twips));
+}
+
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class QLabel;
+class QPushButton;
+
+namespace pairfall {
+
+class ErrorBoundary;
+class SettingsStore;
+
+// The Game Stats dialog.  It shows what the settings store holds, never the
+// main window's counters, and resets them through the main window.  It is
+// not modal: its owner is disabled while it is open and enabled again
+// however it closes.  Deletes itself when closed.
+class frmGameStats : public QDialog {
+    Q_OBJECT
+
+public:
+    frmGameStats(QWidget* owner, SettingsStore& store, ErrorBoundary& errors, std::function<void()> resetStats);
+
+    // Reads the four counters from the store into the labels; a damaged
+    // entry is reported and its label shows the default.
+    void Form_Load();
+    void cmdResetStats_Click();
+    void cmdClose_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* m_owner;
+    SettingsStore& m_store;
+    ErrorBoundary& m_errors;
+    std::function<void()> m_resetStats;
+    QLabel* m_lblGames = nullptr;
+    QLabel* m_lblWins = nullptr;
+    QLabel* m_lblLosses = nullptr;
+    QLabel* m_lblAvgCards = nullptr;
+};
+
+}

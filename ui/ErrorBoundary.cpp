@@ -1,0 +1,37 @@
+#include "ui/ErrorBoundary.h"
+
+#include "game/SettingsStore.h"
+#include "game/TableView.h"
+#include "ui/MessageBoxService.h"
+
+#include <new>
+
+namespace pairfall {
+
+ErrorBoundary::ErrorBoundary(MessageBoxService& boxes, QWidget* parent)
+    : m_boxes(boxes)
+    , m_parent(parent)
+{
+}
+
+bool ErrorBoundary::Run(const std::function<void()>& handler)
+{
+    try {
+        handler();
+        return true;
+    } catch (const RuntimeError& error) {
+        Report(error.description());
+    } catch (const std::bad_alloc&) {
+        Report("Out of memory");
+    } catch (const std::exception& error) {
+        Report(error.what());
+    }
+    return false;
+}
+
+void ErrorBoundary::Report(const std::string& description)
+{
+    m_boxes.Ask(m_parent, description, Buttons::OK, ApplicationTitle, Icon::Critical);
+}
+
+}

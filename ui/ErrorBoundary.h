@@ -1,0 +1,31 @@
+#pragma once
+
+#include "game/RuntimeError.h"
+
+#include <exception>
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace pairfall {
+
+class MessageBoxService;
+
+// Every event handler runs inside Run: a run-time error stops the handler
+// where it struck and is shown to the player in a modal box, and the program
+// keeps running so the player can go on playing or exit and save.
+class ErrorBoundary {
+public:
+    ErrorBoundary(MessageBoxService& boxes, QWidget* parent);
+
+    // True when the handler ran to its end.
+    bool Run(const std::function<void()>& handler);
+    void Report(const std::string& description);
+
+private:
+    MessageBoxService& m_boxes;
+    QWidget* m_parent;
+};
+
+}

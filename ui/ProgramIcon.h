@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+// The program's icon, a box of playing cards, in every size it ships in.
+QIcon ProgramIcon();

@@ -1,0 +1,46 @@
+#include "ui/QtTableView.h"
+
+#include "ui/ErrorBoundary.h"
+#include "ui/MessageBoxService.h"
+#include "ui/OutlineShape.h"
+#include "ui/PictureLoader.h"
+#include "ui/SlotPicture.h"
+#include "ui/StatusLine.h"
+#include "ui/Table.h"
+
+namespace pairfall {
+
+QtTableView::QtTableView(QWidget* window, Table& table, StatusLine& status, MessageBoxService& boxes, ErrorBoundary& errors)
+    : m_window(window)
+    , m_table(table)
+    , m_status(status)
+    , m_boxes(boxes)
+    , m_errors(errors)
+{
+}
+
+void QtTableView::SetSlotPicture(Int16 slot, const std::string& path)
+{
+    LoadedPicture loaded = LoadSlotPicture(path);
+    // The stand-in goes up first, so the slot never shows another card.
+    m_table.Slot(slot)->SetPicture(loaded.image);
+    if (loaded.problem && m_reportedPictures.insert(path).second)
+        m_errors.Report(*loaded.problem);
+}
+
+void QtTableView::SetOutlineVisible(Int16 slot, bool visible)
+{
+    m_table.Outline(slot)->setVisible(visible);
+}
+
+void QtTableView::SetStatusText(const std::string& text)
+{
+    m_status.SetText(QString::fromStdString(text));
+}
+
+Answer QtTableView::MessageBox(const std::string& prompt, Buttons buttons, const std::string& title, Icon icon)
+{
+    return m_boxes.Ask(m_window, prompt, buttons, title, icon);
+}
+
+}

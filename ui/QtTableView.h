@@ -1,0 +1,36 @@
+#pragma once
+
+#include "game/TableView.h"
+
+#include <set>
+#include <string>
+
+class QWidget;
+
+namespace pairfall {
+
+class ErrorBoundary;
+class MessageBoxService;
+class StatusLine;
+class Table;
+
+// The game's display operations on the real controls.
+class QtTableView final : public TableView {
+public:
+    QtTableView(QWidget* window, Table& table, StatusLine& status, MessageBoxService& boxes, ErrorBoundary& errors);
+
+    void SetSlotPicture(Int16 slot, const std::string& path) override;
+    void SetOutlineVisible(Int16 slot, bool visible) override;
+    void SetStatusText(const std::string& text) override;
+    Answer MessageBox(const std::string& prompt, Buttons buttons, const std::string& title, Icon icon) override;
+
+private:
+    QWidget* m_window;
+    Table& m_table;
+    StatusLine& m_status;
+    MessageBoxService& m_boxes;
+    ErrorBoundary& m_errors;
+    std::set<std::string> m_reportedPictures;
+};
+
+}

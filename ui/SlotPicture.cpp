@@ -1,0 +1,48 @@
+#include "ui/SlotPicture.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace pairfall {
+
+SlotPicture::SlotPicture(int index, QWidget* parent)
+    : QWidget(parent)
+    , m_index(index)
+{
+    setObjectName(QStringLiteral("Slot"));
+    setProperty("index", index);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void SlotPicture::SetPicture(const QImage& picture)
+{
+    m_picture = picture;
+    resize(picture.size());
+    update();
+}
+
+void SlotPicture::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), m_picture);
+}
+
+void SlotPicture::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_pressed = true;
+    event->accept();
+}
+
+void SlotPicture::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const bool wasPressed = m_pressed;
+    m_pressed = false;
+    if (wasPressed && rect().contains(event->position().toPoint()))
+        emit clicked(m_index);
+}
+
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+
+namespace pairfall {
+
+class OutlineShape;
+class SlotPicture;
+
+// The green table: twelve slots in three rows of four, each with its
+// selection outline beneath it.  Nothing here reacts to resizing.
+class Table : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int SlotCount = 12;
+
+    explicit Table(QWidget* parent);
+
+    SlotPicture* Slot(int index) const;
+    OutlineShape* Outline(int index) const;
+
+signals:
+    void slotClicked(int index);
+
+private:
+    std::array<SlotPicture*, SlotCount> m_slots {};
+    std::array<OutlineShape*, SlotCount> m_outlines {};
+};
+
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QColor>
+#include <QPoint>
+#include <QSize>
+
+// The table as laid out at 15 twips a pixel (96 dpi); Qt scales the pixels
+// for high-DPI screens.
+namespace pairfall::layout {
+
+inline constexpr int TwipsPerPixel = 15;
+inline constexpr int TwipsPerInch = 1440;
+
+inline constexpr QSize ClientArea { 385, 388 }; // below the menu bar
+inline constexpr int StatusBarHeight = 18;
+
+inline constexpr int SlotColumns = 4;
+inline constexpr int SlotMargin = 24;
+inline constexpr int ColumnPitch = 88;
+inline constexpr int RowPitch = 112;
+inline constexpr QSize SlotSize { 71, 96 };
+
+// An outline is one pixel taller than its slot, with a 5-pixel border centred
+// on its edge: the two outer pixels show around the card, the rest lie under it.
+inline constexpr int OutlineExtraHeight = 1;
+inline constexpr int OutlineBorderWidth = 5;
+inline constexpr int OutlineOutside = OutlineBorderWidth / 2;
+
+inline constexpr QColor TableGreen { 0, 128, 0 };
+inline constexpr QColor OutlineBlue { 0, 0, 255 };
+
+inline constexpr QPoint SlotPosition(int index)
+{
+    return { SlotMargin + (index % SlotColumns) * ColumnPitch, SlotMargin + (index / SlotColumns) * RowPitch };
+}
+
+}

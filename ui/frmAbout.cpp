@@ -1,0 +1,155 @@
+#include "ui/frmAbout.h"
+
+#include "game/Version.h"
+#include "ui/ProgramIcon.h"
+
+#include <QFontDatabase>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace pairfall {
+
+namespace {
+
+// The title's face is "MS Sans Serif"; where that is missing, a sans serif
+// of about its width.
+QString DialogFontFamily()
+{
+    const QStringList installed = QFontDatabase::families();
+    for (const char* wanted : { "MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans", "Nimbus Sans", "Helvetica" }) {
+        const QString name = QString::fromLatin1(wanted);
+        // Fontconfig lists some families with their foundry: "Nimbus Sans [urw]".
+        for (const QString& family : installed) {
+            if (family == name || family.startsWith(name + QStringLiteral(" [")))
+                return family;
+        }
+    }
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+}
+
+void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+// One stroke of the etched rule under the text.
+void AddRule(QWidget* parent, const char* name, const QRect& area, const QColor& colour)
+{
+    auto* rule = new QFrame(parent);
+    rule->setObjectName(QString::fromLatin1(name));
+    rule->setFrameShape(QFrame::NoFrame);
+    rule->setGeometry(area);
+    rule->setAutoFillBackground(true);
+    SetColour(rule, QPalette::Window, colour);
+}
+
+// Escape presses OK, whichever control has the focus, so it closes the
+// window by the same path as a click.
+class EscapePresses final : public QObject {
+public:
+    EscapePresses(QObject* parent, QPushButton* button)
+        : QObject(parent)
+        , m_button(button)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+                m_button->click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QPushButton* m_button;
+};
+
+}
+
+frmAbout::frmAbout(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About Pairfall"));
+    setWindowIcon(ProgramIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowModality(Qt::WindowModal);
+    setFixedSize(377, 208);
+    // The window's own font, which all but the title keep.
+    QFont windowFont(DialogFontFamily());
+    windowFont.setPointSize(8);
+    setFont(windowFont);
+
+    // Created first, so it leads the tab order.
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setGeometry(283, 175, 84, 23);
+    ok->setDefault(true);
+    ok->setFocus();
+    connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("picIcon"));
+    icon->setGeometry(16, 16, 36, 36);
+    icon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    icon->setLineWidth(2);
+    icon->setAlignment(Qt::AlignCenter);
+    icon->setAutoFillBackground(true);
+    SetColour(icon, QPalette::Window, QColor(192, 192, 192));
+    icon->setPixmap(ProgramIcon().pixmap(32, 32));
+
+    auto* title = new QLabel(QStringLiteral("Pairfall"), this);
+    title->setObjectName(QStringLiteral("Label1"));
+    title->setTextFormat(Qt::PlainText);
+    QFont titleFont(DialogFontFamily());
+    titleFont.setPointSize(24);
+    titleFont.setWeight(QFont::Bold);
+    title->setFont(titleFont);
+    SetColour(title, QPalette::WindowText, QColor(0, 0, 255));
+    title->move(72, 8);
+    title->adjustSize();
+
+    m_lblVersion = new QLabel(QStringLiteral("Version 1.0"), this);
+    m_lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    m_lblVersion->setTextFormat(Qt::PlainText);
+    m_lblVersion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A default font taller than 15 pixels grows the label rather than cut it.
+    m_lblVersion->setGeometry(70, 52, 259, std::max(15, m_lblVersion->sizeHint().height()));
+
+    auto* description = new QLabel(QStringLiteral("App Description"), this);
+    description->setObjectName(QStringLiteral("lblDescription"));
+    description->setTextFormat(Qt::PlainText);
+    description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    description->setWordWrap(true);
+    SetColour(description, QPalette::WindowText, Qt::black);
+    description->setGeometry(70, 75, 259, 78);
+
+    AddRule(this, "Line1_1", QRect(QPoint(15, 162), QPoint(363, 162)), QColor(128, 128, 128));
+    AddRule(this, "Line1_0", QRect(QPoint(16, 163), QPoint(363, 164)), Qt::white);
+
+    installEventFilter(new EscapePresses(this, ok));
+}
+
+void frmAbout::Form_Load()
+{
+    m_lblVersion->setText(QStringLiteral("Version %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision));
+}
+
+void frmAbout::cmdOK_Click()
+{
+    close();
+}
+
+}

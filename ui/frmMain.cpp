@@ -1,0 +1,218 @@
+#include "ui/frmMain.h"
+
+#include "stats/StatsStore.h"
+#include "stats/frmGameStats.h"
+#include "ui/HelpCommands.h"
+#include "ui/MessageBoxService.h"
+#include "ui/ProgramIcon.h"
+#include "ui/StatusLine.h"
+#include "ui/Table.h"
+#include "ui/TableLayout.h"
+#include "ui/WindowPosition.h"
+#include "ui/frmAbout.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+
+namespace pairfall {
+
+frmMain::frmMain(const frmMainServices& services)
+    : m_services(services)
+    , m_table(new Table(this))
+    , m_status(new StatusLine(this))
+    , m_errors(services.boxes, this)
+    , m_view(this, *m_table, *m_status, services.boxes, m_errors)
+    , m_game(m_state, m_view, services.store, services.random, services.programFolder)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Pairfall"));
+    setWindowIcon(ProgramIcon());
+    setCentralWidget(m_table);
+    setStatusBar(m_status);
+    BuildMenus();
+    // Client area below the menu bar: the table above the status bar.
+    resize(layout::ClientArea.width(), menuBar()->sizeHint().height() + layout::ClientArea.height());
+    connect(m_table, &Table::slotClicked, this, [this](int index) {
+        if (isEnabled())
+            Slot_Click(index);
+    });
+    m_registry.Register(this);
+}
+
+QAction* frmMain::AddCommand(QMenu* menu, const char* name, const QString& caption, void (frmMain::*handler)())
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    // A disabled window takes no commands, whatever reaches the action.
+    connect(action, &QAction::triggered, this, [this, handler] {
+        if (isEnabled())
+            (this->*handler)();
+    });
+    return action;
+}
+
+void frmMain::BuildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* newGame = AddCommand(file, "mnuFileNew", QStringLiteral("&New"), &frmMain::mnuFileNew_Click);
+    newGame->setShortcut(QKeySequence(Qt::Key_F2));
+    AddCommand(file, "mnuGameStats", QStringLiteral("&Game Stats"), &frmMain::mnuGameStats_Click);
+    file->addSeparator()->setObjectName(QStringLiteral("mnuFileBar1"));
+    AddCommand(file, "mnuFileExit", QStringLiteral("E&xit"), &frmMain::mnuFileExit_Click);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    AddCommand(help, "mnuHelpContents", QStringLiteral("&Contents"), &frmMain::mnuHelpContents_Click);
+    AddCommand(help, "mnuHelpSearch", QStringLiteral("&Search For Help On..."), &frmMain::mnuHelpSearch_Click);
+    help->addSeparator()->setObjectName(QStringLiteral("mnuHelpBar1"));
+    AddCommand(help, "mnuHelpAbout", QStringLiteral("&About Pairfall..."), &frmMain::mnuHelpAbout_Click);
+}
+
+bool frmMain::event(QEvent* event)
+{
+    // Status tips would replace the game's status line; the line is the game's alone.
+    if (event->type() == QEvent::StatusTip)
+        return true;
+    return QMainWindow::event(event);
+}
+
+void frmMain::Form_Load()
+{
+    // A damaged entry must not lock the player out: it is reported, its
+    // default is used, and the next write replaces it.
+    std::vector<std::string> problems;
+    m_errors.Run([&] {
+        RestorePosition(problems);
+        m_game.LoadStatistics(problems);
+        m_game.BuildDeck();
+        m_game.Shuffle_Deck();
+        m_state.GameOver = 0;
+    });
+    ReportProblems(problems);
+}
+
+void frmMain::RestorePosition(std::vector<std::string>& problems)
+{
+    const auto read = [&](const char* key) {
+        try {
+            return ReadWindowCoordinate(m_services.store, key);
+        } catch (const RuntimeError& error) {
+            problems.push_back(error.description());
+            return DefaultWindowTwips;
+        }
+    };
+    float left = read(MainLeftKey);
+    float top = read(MainTopKey);
+    QPoint pixels(TwipsToPixels(left), TwipsToPixels(top));
+    // A position on a screen since unplugged would leave the window unreachable.
+    if (!IsOnSomeScreen(QRect(pixels, size()))) {
+        left = top = DefaultWindowTwips;
+        pixels = QPoint(TwipsToPixels(left), TwipsToPixels(top));
+    }
+    move(pixels);
+    m_restoredLeftTwips = left;
+    m_restoredTopTwips = top;
+    m_restoredPixels = pixels;
+}
+
+void frmMain::ReportProblems(const std::vector<std::string>& problems)
+{
+    if (problems.empty())
+        return;
+    std::string message = "Some saved settings could not be read; their defaults are used instead:";
+    for (const std::string& problem : problems)
+        message += "\n" + problem;
+    m_errors.Report(message);
+}
+
+float frmMain::LeftTwips() const
+{
+    return pos().x() == m_restoredPixels.x() ? m_restoredLeftTwips : PixelsToTwips(pos().x());
+}
+
+float frmMain::TopTwips() const
+{
+    return pos().y() == m_restoredPixels.y() ? m_restoredTopTwips : PixelsToTwips(pos().y());
+}
+
+void frmMain::Form_Unload()
+{
+    m_errors.Run([&] {
+        m_registry.UnloadAllButFirst();
+        if (!(windowState() & Qt::WindowMinimized)) {
+            WriteWindowCoordinate(m_services.store, MainLeftKey, LeftTwips());
+            WriteWindowCoordinate(m_services.store, MainTopKey, TopTwips());
+        }
+        m_game.WriteStatistics();
+    });
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (!m_unloaded) {
+        m_unloaded = true;
+        Form_Unload();
+    }
+    event->accept();
+}
+
+void frmMain::Slot_Click(int index)
+{
+    m_errors.Run([&] { m_game.Slot_Click(ToInt16(index)); });
+}
+
+void frmMain::mnuFileNew_Click()
+{
+    m_errors.Run([&] { m_game.New_Game(); });
+}
+
+void frmMain::mnuGameStats_Click()
+{
+    // The dialog reads the store, so the counters go there first.
+    if (!m_errors.Run([&] { m_game.WriteStatistics(); }))
+        return;
+    setEnabled(false);
+    auto* dialog = new frmGameStats(this, m_services.store, m_errors, [this] { Reset_Stats(); });
+    m_registry.Register(dialog);
+    dialog->Form_Load();
+    dialog->show();
+    std::vector<std::string> problems;
+    m_game.ReadStatisticsBack(problems);
+    if (!problems.empty()) {
+        std::string message = "Some saved statistics could not be read back; the counts of this run are kept:";
+        for (const std::string& problem : problems)
+            message += "\n" + problem;
+        m_errors.Report(message);
+    }
+}
+
+void frmMain::Reset_Stats()
+{
+    m_errors.Run([&] { m_game.Reset_Stats(); });
+}
+
+void frmMain::mnuFileExit_Click()
+{
+    close();
+}
+
+void frmMain::mnuHelpContents_Click()
+{
+    ShowHelp(this, m_services.boxes, m_services.help, m_services.helpFile, HelpCommand::Contents, windowTitle().toStdString());
+}
+
+void frmMain::mnuHelpSearch_Click()
+{
+    ShowHelp(this, m_services.boxes, m_services.help, m_services.helpFile, HelpCommand::PartialKey, windowTitle().toStdString());
+}
+
+void frmMain::mnuHelpAbout_Click()
+{
+    auto* about = new frmAbout(this);
+    m_registry.Register(about);
+    about->Form_Load();
+    about->exec();
+}
+
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "game/Game.h"
+#include "game/GameState.h"
+#include "ui/ErrorBoundary.h"
+#include "ui/QtTableView.h"
+#include "ui/WindowRegistry.h"
+
+#include <QMainWindow>
+
+#include <string>
+#include <vector>
+
+class QAction;
+
+namespace pairfall {
+
+class HelpViewer;
+class MessageBoxService;
+class RandomSource;
+class SettingsStore;
+class StatusLine;
+class Table;
+
+// What the main window works with; tests put fakes in.
+struct frmMainServices {
+    SettingsStore& store;
+    RandomSource& random;
+    MessageBoxService& boxes;
+    HelpViewer& help;
+    std::string programFolder; // holds the pictures folder
+    std::string helpFile;      // empty: the help commands say there is no help
+};
+
+// The game table and the only window that lives for the whole run.  It owns
+// the game state; its handlers run the game procedures inside the error
+// boundary.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit frmMain(const frmMainServices& services);
+
+    void Form_Load();
+    void Form_Unload();
+
+    void Slot_Click(int index);
+    void mnuFileNew_Click();
+    void mnuGameStats_Click();
+    void mnuFileExit_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpSearch_Click();
+    void mnuHelpAbout_Click();
+    void Reset_Stats();
+
+    GameState& State() { return m_state; }
+    Game& GameProcedures() { return m_game; }
+    WindowRegistry& Registry() { return m_registry; }
+    Table& TableArea() { return *m_table; }
+    StatusLine& StatusBarLine() { return *m_status; }
+
+    // The position the next shutdown writes, in twips.
+    float LeftTwips() const;
+    float TopTwips() const;
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    QAction* AddCommand(QMenu* menu, const char* name, const QString& caption, void (frmMain::*handler)());
+    void RestorePosition(std::vector<std::string>& problems);
+    void ReportProblems(const std::vector<std::string>& problems);
+
+    frmMainServices m_services;
+    GameState m_state;
+    Table* m_table;
+    StatusLine* m_status;
+    ErrorBoundary m_errors;
+    QtTableView m_view;
+    Game m_game;
+    WindowRegistry m_registry;
+    bool m_unloaded = false;
+
+    // The stored position and where it put the window: a window the player
+    // did not move writes back exactly the twips it was given.
+    float m_restoredLeftTwips = 0;
+    float m_restoredTopTwips = 0;
+    QPoint m_restoredPixels;
+};
+
+}

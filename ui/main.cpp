@@ -1,0 +1,25 @@
+#include "game/RandomSource.h"
+#include "game/Version.h"
+#include "stats/QtSettingsStore.h"
+#include "ui/HelpCommands.h"
+#include "ui/MessageBoxService.h"
+#include "ui/frmMain.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Pairfall"));
+    QApplication::setApplicationName(QStringLiteral("Pairfall"));
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3").arg(pairfall::VersionMajor).arg(pairfall::VersionMinor).arg(pairfall::VersionRevision));
+
+    pairfall::QtSettingsStore store;
+    pairfall::ClockRandomSource random;
+    pairfall::QtMessageBoxService boxes;
+    pairfall::PlatformHelpViewer help;
+    pairfall::frmMain window({ store, random, boxes, help, QCoreApplication::applicationDirPath().toStdString(), PAIRFALL_HELP_FILE });
+    window.Form_Load();
+    window.show();
+    return app.exec();
+}
