@@ -49,9 +49,12 @@ std::string QtSettingsStore::ReadSetting(const std::string& application, const s
             return pending->text.toStdString();
     }
     QSettings store = OpenStore(application);
-    const QVariant value = store.value(address);
-    if (!value.isValid())
+    if (!store.contains(address))
         return defaultText;
+    const QVariant value = store.value(address);
+    // An entry that is there but cannot be read is damaged, not missing.
+    if (!value.isValid())
+        return "<unreadable>";
     return TextOf(value).toStdString();
 }
 
@@ -75,12 +78,14 @@ void QtSettingsStore::Commit()
                 store.setValue(write.key, write.text);
         }
         store.sync();
-        if (store.status() != QSettings::NoError) {
-            const QString reason = store.status() == QSettings::AccessError
-                ? QStringLiteral("the file cannot be written (it may be read-only, a folder may stand in its place, or the disk may be full)")
-                : QStringLiteral("the file is damaged and was left as it is");
+        // A FormatError only says the old file had lines it could not parse;
+        // the sync has rewritten the file all the same.
+        if (store.status() == QSettings::AccessError) {
             throw RuntimeError(RuntimeError::Kind::SettingsWrite,
-                QStringLiteral("The settings could not be saved to %1: %2.").arg(store.fileName(), reason).toStdString());
+                QStringLiteral("The settings could not be saved to %1: the file cannot be written "
+                               "(it may be read-only, a folder may stand in its place, or the disk may be full).")
+                    .arg(store.fileName())
+                    .toStdString());
         }
     }
     m_pending.clear();

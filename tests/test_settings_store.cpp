@@ -108,4 +108,40 @@ TEST_F(SettingsStoreTest, AFolderWhereTheFileShouldBeIsAFailedWrite)
     EXPECT_TRUE(ReadFile().contains("TotalGames=4"));
 }
 
+TEST_F(SettingsStoreTest, AJunkFileIsReadAsFarAsItGoesAndRewrittenByTheNextWrite)
+{
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
+    {
+        QFile junk(file);
+        ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+        junk.write(QByteArray("[Stats]\nTotalGames=5\n\x01\x02 a line with no sign\n[Settings\nTotalWins=@Variant(\\0\\0\\0\\x7f\\0junk)\n", 86));
+        junk.write(QByteArray(3000, '\xff'));
+    }
+    QtSettingsStore store;
+    EXPECT_EQ(ReadCounter(store, TotalGamesKey), 5);
+    WriteStatistics(store, { 6, 2, 4, 11 }); // must not be taken as a failure
+    QtSettingsStore fresh;
+    EXPECT_EQ(ReadCounter(fresh, TotalGamesKey), 6);
+    EXPECT_EQ(ReadCounter(fresh, TotalWinsKey), 2);
+    EXPECT_EQ(ReadCounter(fresh, TotalLossesKey), 4);
+    EXPECT_EQ(ReadCounter(fresh, AvgCardsLeftKey), 11);
+}
+
+TEST_F(SettingsStoreTest, AnEntryThatCannotBeReadIsDamagedNotMissing)
+{
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
+    {
+        QFile junk(file);
+        ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+        junk.write("[Stats]\nTotalLosses=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x3junk)\n");
+    }
+    QtSettingsStore store;
+    try {
+        const Int16 taken = ReadCounter(store, TotalLossesKey);
+        ADD_FAILURE() << "read as " << taken;
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.kind(), RuntimeError::Kind::TypeMismatch);
+    }
+}
+
 }
