@@ -3,8 +3,9 @@
 # and resident memory once it is up, for pairfall and for a bare Qt Widgets
 # window with the same menus, status bar and size (the baseline).
 #
-#   bench/startup.sh [-n RUNS] [-s SETTLE_MS] [BUILD_DIR]
+#   bench/startup.sh [-n RUNS] [-s SETTLE_MS] [-v] [BUILD_DIR]
 #
+# -v also prints every measurement.
 # RUNS defaults to 15 (or $RUNS), SETTLE_MS to 200, BUILD_DIR to "build".
 # BUILD_DIR must be a configured build tree of this project; the three
 # programs are built there if needed.  Each run gets a fresh XDG_CONFIG_HOME,
@@ -17,16 +18,18 @@ set -euo pipefail
 
 runs="${RUNS:-15}"
 settle=200
+verbose=0
 target_ratio=1.3
 
 usage() {
-    echo "usage: $0 [-n RUNS] [-s SETTLE_MS] [BUILD_DIR]" >&2
+    echo "usage: $0 [-n RUNS] [-s SETTLE_MS] [-v] [BUILD_DIR]" >&2
     exit 2
 }
-while getopts "n:s:h" opt; do
+while getopts "n:s:vh" opt; do
     case "$opt" in
         n) runs="$OPTARG" ;;
         s) settle="$OPTARG" ;;
+        v) verbose=1 ;;
         *) usage ;;
     esac
 done
@@ -116,6 +119,8 @@ measure() {
     echo "${BASH_REMATCH[1]} ${BASH_REMATCH[2]}"
 }
 
+# Other work on the machine skews the times: say how busy it was.
+echo "load average $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
 measure Pairfall "$pairfall" >/dev/null
 measure "Bare window" "$bare" >/dev/null
 
@@ -124,9 +129,11 @@ measure "Bare window" "$bare" >/dev/null
 for i in $(seq "$runs"); do
     measure Pairfall "$pairfall" >>"$work/pairfall.txt"
     measure "Bare window" "$bare" >>"$work/bare.txt"
-    printf '\rrun %d/%d' "$i" "$runs" >&2
+    if [[ $verbose -eq 1 ]]; then
+        printf 'run %2d  pairfall %s ms %s KiB   bare %s ms %s KiB\n' "$i" \
+            $(tail -n 1 "$work/pairfall.txt") $(tail -n 1 "$work/bare.txt")
+    fi
 done
-echo >&2
 
 median() { # column file
     awk -v c="$1" '{ print $c }' "$2" | sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'

@@ -25,6 +25,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -68,6 +69,14 @@ QString LabelText(QWidget* dialog, const char* name)
 {
     QLabel* label = Child<QLabel>(dialog, name);
     return label ? label->text() : QStringLiteral("<missing %1>").arg(QString::fromLatin1(name));
+}
+
+// Headless windows have no frame; on a real display Qt guesses the frame
+// until the window manager reports it, which can put a new dialog a title
+// bar's height off.
+int CentringTolerance()
+{
+    return QGuiApplication::platformName() == QLatin1String("offscreen") ? 2 : 50;
 }
 
 // The main window as the dialogs see it: it disables itself before it opens
@@ -121,6 +130,8 @@ struct StoredCounters {
     const char* losses;
     const char* avg;
     QString shownGames, shownWins, shownLosses, shownAvg;
+
+    friend void PrintTo(const StoredCounters& c, std::ostream* os) { *os << c.name; }
 };
 
 class StatsShowsStore : public DialogTest, public ::testing::WithParamInterface<StoredCounters> {};
@@ -156,6 +167,8 @@ INSTANTIATE_TEST_SUITE_P(Counters, StatsShowsStore,
 struct DamagedEntry {
     const char* key;
     const char* text;
+
+    friend void PrintTo(const DamagedEntry& c, std::ostream* os) { *os << c.key; }
 };
 
 class StatsDamagedEntry : public DialogTest, public ::testing::WithParamInterface<DamagedEntry> {};
@@ -232,6 +245,8 @@ TEST_F(DialogTest, ResetButtonResetsThroughTheOwnerThenShowsZeros)
 struct StatsClosing {
     const char* name;
     std::function<void(frmGameStats&)> close;
+
+    friend void PrintTo(const StatsClosing& c, std::ostream* os) { *os << c.name; }
 };
 
 class StatsCloses : public DialogTest, public ::testing::WithParamInterface<StatsClosing> {};
@@ -265,6 +280,8 @@ struct EnterKey {
     const char* name;
     const char* target; // nullptr: the dialog itself
     Qt::Key key;
+
+    friend void PrintTo(const EnterKey& c, std::ostream* os) { *os << c.name; }
 };
 
 class StatsEnter : public DialogTest, public ::testing::WithParamInterface<EnterKey> {};
@@ -332,7 +349,7 @@ TEST_F(DialogTest, StatsWindowHasItsCaptionFrameAndControlsInPlace)
     EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_NE(dialog->minimumSize(), dialog->maximumSize()) << "the window is sizable";
-    EXPECT_LE((dialog->frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(), 2) << "centred over its owner";
+    EXPECT_LE((dialog->frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(), CentringTolerance()) << "centred over its owner";
 
     const Placed controls[] = {
         { "Label1", { 64, 8, 180, 37 }, Sizing::FollowsText, 24, true },
@@ -460,6 +477,8 @@ struct AboutKey {
     const char* name;
     Qt::Key key;
     bool onButton; // else sent to the window itself
+
+    friend void PrintTo(const AboutKey& c, std::ostream* os) { *os << c.name; }
 };
 
 class AboutCloses : public DialogTest, public ::testing::WithParamInterface<AboutKey> {};
@@ -527,7 +546,7 @@ TEST_F(DialogTest, AboutWindowHasItsCaptionFrameAndControlsInPlace)
     EXPECT_FALSE(about->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(about->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(about->windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_LE((about->frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(), 2) << "centred over its owner";
+    EXPECT_LE((about->frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(), CentringTolerance()) << "centred over its owner";
 
     const std::pair<const char*, QRect> controls[] = {
         { "picIcon", { 16, 16, 36, 36 } },
@@ -592,6 +611,8 @@ struct HelpCase {
     const char* name;
     HelpCommand command;
     std::uint32_t code; // what the viewer is sent
+
+    friend void PrintTo(const HelpCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class HelpTest : public ::testing::TestWithParam<HelpCase> {
