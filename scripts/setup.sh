@@ -11,11 +11,11 @@ PAIRFALL_BUILD="${PAIRFALL_BUILD:-$PAIRFALL_ROOT/build}"
 #   qt6-base-dev           Qt 6 Widgets, Gui and Test
 #   libgtest-dev           the test framework
 #   xvfb xauth xdotool     a headless X server and real clicks for the end-to-end test
-#   x11-utils              xwininfo, to see what the end-to-end test put on screen
+#   imagemagick            screenshots for the end-to-end test
 #   clang                  the settings fuzzer (libFuzzer)
 #   libbenchmark-dev       the engine's micro-benchmarks
 #   libx11-dev             the start-up benchmark's window watcher
-PAIRFALL_PACKAGES=(build-essential cmake qt6-base-dev libgtest-dev xvfb xauth xdotool x11-utils clang libbenchmark-dev libx11-dev)
+PAIRFALL_PACKAGES=(build-essential cmake qt6-base-dev libgtest-dev xvfb xauth xdotool imagemagick clang libbenchmark-dev libx11-dev)
 
 pairfall_install_missing() {
     local missing=()
