@@ -100,7 +100,8 @@ if [[ ! -s "$work/display" ]]; then
     cat "$work/xvfb.log" >&2
     exit 1
 fi
-export DISPLAY=":$(tr -d '\n' <"$work/display")"
+DISPLAY=":$(tr -d '\n' <"$work/display")"
+export DISPLAY
 export QT_QPA_PLATFORM=xcb
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime"
@@ -130,8 +131,9 @@ for i in $(seq "$runs"); do
     measure Pairfall "$pairfall" >>"$work/pairfall.txt"
     measure "Bare window" "$bare" >>"$work/bare.txt"
     if [[ $verbose -eq 1 ]]; then
-        printf 'run %2d  pairfall %s ms %s KiB   bare %s ms %s KiB\n' "$i" \
-            $(tail -n 1 "$work/pairfall.txt") $(tail -n 1 "$work/bare.txt")
+        read -r p_ms p_kb <<<"$(tail -n 1 "$work/pairfall.txt")"
+        read -r b_ms b_kb <<<"$(tail -n 1 "$work/bare.txt")"
+        printf 'run %2d  pairfall %s ms %s KiB   bare %s ms %s KiB\n' "$i" "$p_ms" "$p_kb" "$b_ms" "$b_kb"
     fi
 done
 

@@ -15,7 +15,9 @@ PAIRFALL_BUILD="${PAIRFALL_BUILD:-$PAIRFALL_ROOT/build}"
 #   clang                  the settings fuzzer (libFuzzer)
 #   libbenchmark-dev       the engine's micro-benchmarks
 #   libx11-dev             the start-up benchmark's window watcher
-PAIRFALL_PACKAGES=(build-essential cmake qt6-base-dev libgtest-dev xvfb xauth xdotool imagemagick clang libbenchmark-dev libx11-dev)
+#   desktop-file-utils appstream   validate the desktop entry and the metainfo
+#   dpkg-dev               the Debian package's dependencies (dpkg-shlibdeps)
+PAIRFALL_PACKAGES=(build-essential cmake qt6-base-dev libgtest-dev xvfb xauth xdotool imagemagick clang libbenchmark-dev libx11-dev desktop-file-utils appstream dpkg-dev)
 
 pairfall_install_missing() {
     local missing=()

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace pairfall {
 
 SlotPicture::SlotPicture(int index, QWidget* parent)
@@ -25,6 +27,10 @@ void SlotPicture::SetPicture(const QImage& picture)
 void SlotPicture::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    // Whole-number scales keep the pixels crisp; others would look uneven unsmoothed.
+    const qreal ratio = devicePixelRatioF();
+    if (ratio != std::floor(ratio))
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QPoint(0, 0), m_picture);
 }
 

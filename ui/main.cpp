@@ -12,6 +12,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Pairfall"));
     QApplication::setApplicationName(QStringLiteral("Pairfall"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pairfall.Pairfall"));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3").arg(pairfall::VersionMajor).arg(pairfall::VersionMinor).arg(pairfall::VersionRevision));
 
     pairfall::QtSettingsStore store;
