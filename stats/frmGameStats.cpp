@@ -5,10 +5,10 @@
 #include "stats/Conversions.h"
 #include "stats/StatsStore.h"
 #include "ui/ErrorBoundary.h"
+#include "ui/DialogFont.h"
 #include "ui/ProgramIcon.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -20,30 +20,6 @@
 namespace pairfall {
 
 namespace {
-
-// The dialog's face is "MS Sans Serif"; where that is missing, a sans serif
-// of about its width, so the captions keep clear of the values beside them.
-QString DialogFontFamily()
-{
-    const QStringList installed = QFontDatabase::families();
-    for (const char* wanted : { "MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans", "Nimbus Sans", "Helvetica" }) {
-        const QString name = QString::fromLatin1(wanted);
-        // Fontconfig lists some families with their foundry: "Nimbus Sans [urw]".
-        for (const QString& family : installed) {
-            if (family == name || family.startsWith(name + QStringLiteral(" [")))
-                return family;
-        }
-    }
-    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-}
-
-QFont DialogFont(int points, bool bold)
-{
-    QFont font(DialogFontFamily());
-    font.setPointSize(points);
-    font.setWeight(bold ? QFont::Bold : QFont::Normal);
-    return font;
-}
 
 QLabel* AddCaption(QWidget* parent, const char* name, const char* text, int left, int top, const QFont& font)
 {

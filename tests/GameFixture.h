@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <string>
 #include <initializer_list>
 #include <vector>
 
@@ -87,6 +89,18 @@ protected:
     ScriptedRandom random;
     Game game;
 };
+
+// A test name gtest accepts, made from a case's description.
+template<typename Case>
+std::string CaseName(const ::testing::TestParamInfo<Case>& info)
+{
+    std::string name = info.param.name;
+    for (char& ch : name) {
+        if (!std::isalnum(static_cast<unsigned char>(ch)))
+            ch = '_';
+    }
+    return name;
+}
 
 // A table of twelve cards with no play left: no ten, no four of a face rank,
 // no two cards totalling 10.

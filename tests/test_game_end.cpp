@@ -17,6 +17,8 @@ struct NoPlayCase {
     bool lost;
 };
 
+void PrintTo(const NoPlayCase& c, std::ostream* out) { *out << c.name; }
+
 class NoPlay : public GameFixture, public ::testing::WithParamInterface<NoPlayCase> {};
 
 TEST_P(NoPlay, FindsAPlayOrEndsTheGame)
@@ -46,13 +48,7 @@ INSTANTIATE_TEST_SUITE_P(GameEnd, NoPlay, ::testing::Values(
     NoPlayCase { "only pair in slots 10 and 11", { 11, 11, 11, 12, 12, 12, 13, 13, 13, 2, 3, 7 }, false },
     NoPlayCase { "only pair in slots 0 and 1", { 1, 9, 11, 11, 11, 12, 12, 12, 13, 13, 13, 2 }, false },
     NoPlayCase { "three of each rank, numbers 1 2 4", { 13, 1, 12, 2, 11, 4, 13, 11, 12, 13, 11, 12 }, true }),
-    [](const auto& info) {
-        std::string name = info.param.name;
-        for (char& ch : name)
-            if (!std::isalnum(static_cast<unsigned char>(ch)))
-                ch = '_';
-        return name;
-    });
+    CaseName<NoPlayCase>);
 
 TEST_F(GameEnd, LossesKeepARoundedRunningAverage)
 {

@@ -48,6 +48,8 @@ struct SelectionCase {
     int dealtByClicks;
 };
 
+void PrintTo(const SelectionCase& c, std::ostream* out) { *out << c.name; }
+
 class Selection : public GameFixture, public ::testing::WithParamInterface<SelectionCase> {};
 
 TEST_P(Selection, FollowsTheRules)
@@ -95,13 +97,7 @@ INSTANTIATE_TEST_SUITE_P(SlotClick, Selection, ::testing::Values(
     SelectionCase { "face then a ten", { 11, 10 }, { 0, 1 }, "You must select all four facecards.", 0, 0, 0 },
     SelectionCase { "two Jacks, one off, then a Queen", { 11, 11, 12 }, { 0, 1, 1, 2 }, "You must select all four facecards.", 0, 0, 0 },
     SelectionCase { "four Kings covered", { 13, 13, 13, 13 }, { 0, 1, 2, 3 }, nullptr, 0, 0, 4 }),
-    [](const auto& info) {
-        std::string name = info.param.name;
-        for (char& ch : name)
-            if (!std::isalnum(static_cast<unsigned char>(ch)))
-                ch = '_';
-        return name;
-    });
+    CaseName<SelectionCase>);
 
 TEST_F(SlotClick, APairIsCoveredSelectedCardFirst)
 {

@@ -1,9 +1,9 @@
 #include "ui/frmAbout.h"
 
 #include "game/Version.h"
+#include "ui/DialogFont.h"
 #include "ui/ProgramIcon.h"
 
-#include <QFontDatabase>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,22 +14,6 @@
 namespace pairfall {
 
 namespace {
-
-// The title's face is "MS Sans Serif"; where that is missing, a sans serif
-// of about its width.
-QString DialogFontFamily()
-{
-    const QStringList installed = QFontDatabase::families();
-    for (const char* wanted : { "MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans", "Nimbus Sans", "Helvetica" }) {
-        const QString name = QString::fromLatin1(wanted);
-        // Fontconfig lists some families with their foundry: "Nimbus Sans [urw]".
-        for (const QString& family : installed) {
-            if (family == name || family.startsWith(name + QStringLiteral(" [")))
-                return family;
-        }
-    }
-    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-}
 
 void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
 {
