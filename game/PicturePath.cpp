@@ -6,10 +6,13 @@ namespace pairfall {
 
 std::string PicturePath(const std::string& programFolder, Int16 id)
 {
-    std::filesystem::path path(programFolder);
+    // Paths travel as UTF-8 text; on Windows a plain string would be taken
+    // in the local code page instead.
+    std::filesystem::path path(std::u8string(programFolder.begin(), programFolder.end()));
     path /= PicturesFolderName;
     path /= std::to_string(id) + ".bmp";
-    return path.string();
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
 }
 
 }

@@ -46,19 +46,12 @@ void ExpectPermutation(GameState& state)
     EXPECT_EQ(state.Deck(0), (Card { 0, 0 }));
 }
 
-TEST(Shuffle, BuildingPutsEveryCardInItsPlace)
-{
-    GameState state;
-    BuildDeck(state);
-    for (Int16 i = 1; i <= CardsInDeck; ++i)
-        EXPECT_EQ(state.Deck(i), (Card { i, CardValue(i) }));
-    EXPECT_EQ(state.Deck(0), (Card { 0, 0 }));
-}
-
 TEST(Shuffle, ManyShufflesKeepAPermutationAndLeaveDeckZeroAlone)
 {
     GameState state;
     BuildDeck(state);
+    for (Int16 i = 1; i <= CardsInDeck; ++i)
+        ASSERT_EQ(state.Deck(i), (Card { i, CardValue(i) }));
     SeededRandom random(12345);
     for (int shuffle = 0; shuffle < 500; ++shuffle)
         Shuffle_Deck(state, random);
@@ -126,23 +119,6 @@ TEST(Shuffle, ResetsTheDealAndSelectionButNotFaceCount)
     EXPECT_EQ(state.GameOver, 1);
     EXPECT_EQ(state.SlotValue(4), 8);
     EXPECT_EQ(state.TotalGames, 5);
-}
-
-TEST(Shuffle, NextGameShufflesTheOrderTheLastOneLeft)
-{
-    GameState once;
-    GameState twice;
-    BuildDeck(once);
-    BuildDeck(twice);
-    SeededRandom a(7);
-    SeededRandom b(7);
-    Shuffle_Deck(once, a);
-    Shuffle_Deck(twice, b);
-    Shuffle_Deck(twice, b);
-    bool differs = false;
-    for (Int16 i = 1; i <= CardsInDeck; ++i)
-        differs = differs || !(once.Deck(i) == twice.Deck(i));
-    EXPECT_TRUE(differs);
 }
 
 TEST(BoundedArray, IndexOutsideTheBoundsIsARunTimeError)

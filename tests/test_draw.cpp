@@ -54,6 +54,8 @@ TEST(PicturePath, JoinsWithOneSeparator)
     EXPECT_EQ(PicturePath("/opt/pairfall/", 52), "/opt/pairfall" + sep + "pictures" + sep + "52.bmp");
     // A drive's root already ends in a separator.
     EXPECT_EQ(PicturePath(sep, 69), sep + "pictures" + sep + "69.bmp");
+    // A folder name beyond ASCII comes back as it went in.
+    EXPECT_EQ(PicturePath("/home/j\xc3\xb6rg", 1), "/home/j\xc3\xb6rg" + sep + "pictures" + sep + "1.bmp");
 }
 
 }

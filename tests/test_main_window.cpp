@@ -185,23 +185,6 @@ TEST_F(MainWindowTest, F2StartsANewGameUnlessTheWindowIsDisabled)
     EXPECT_EQ(Status(), "Ready");
 }
 
-TEST_F(MainWindowTest, NewClearsTheTableButKeepsTheStatistics)
-{
-    Open();
-    window->State().TotalGames = 4;
-    ClickSlot(2);
-    window->State().SlotValue(2) = 5;
-    ClickSlot(2); // selected
-    Action("mnuFileNew")->trigger();
-    const QImage emptyFile(QString::fromStdString(window->GameProcedures().EmptySlotPicturePath()));
-    for (int i = 0; i < 12; ++i)
-        EXPECT_EQ(Slot(i)->Picture(), emptyFile);
-    EXPECT_FALSE(Outline(2)->isVisible());
-    EXPECT_EQ(window->State().SelMode, 0);
-    EXPECT_EQ(window->State().TotalGames, 4);
-    EXPECT_TRUE(store.writes.empty());
-}
-
 TEST_F(MainWindowTest, StatusTipsNeverReplaceTheGamesLine)
 {
     Open();
@@ -230,25 +213,24 @@ TEST_F(MainWindowTest, FirstRunOpensAt1000TwipsAndExitWritesItBack)
     EXPECT_EQ(store.writes, expected);
 }
 
-TEST_F(MainWindowTest, MovedWindowWritesItsNewPlace)
+TEST_F(MainWindowTest, StoredPositionIsKeptUnlessNoScreenShowsIt)
 {
-    store.Set("Settings", "MainLeft", "-120");
-    store.Set("Settings", "MainTop", "1500");
-    Open();
-    EXPECT_EQ(window->pos(), QPoint(-8, 100));
-    EXPECT_EQ(window->LeftTwips(), -120.0f); // partly visible: kept exactly
+    const struct { const char* left; const char* top; QPoint pixels; float leftTwips; } cases[] = {
+        { "-120", "1500", { -8, 100 }, -120.0f }, // partly visible: kept exactly
+        { "1000.5", "1000", { 67, 67 }, 1000.5f },
+        { "-300000", "90000000", { 67, 67 }, 1000.0f }, // on a screen since unplugged
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.left);
+        store.Set("Settings", "MainLeft", c.left);
+        store.Set("Settings", "MainTop", c.top);
+        Open();
+        EXPECT_EQ(window->pos(), c.pixels);
+        EXPECT_EQ(window->LeftTwips(), c.leftTwips);
+    }
     window->move(200, 150);
     EXPECT_EQ(window->LeftTwips(), 3000.0f);
     EXPECT_EQ(window->TopTwips(), 2250.0f);
-}
-
-TEST_F(MainWindowTest, PositionOffEveryScreenFallsBackToTheDefault)
-{
-    store.Set("Settings", "MainLeft", "-300000");
-    store.Set("Settings", "MainTop", "90000000");
-    Open();
-    EXPECT_EQ(window->pos(), QPoint(67, 67));
-    EXPECT_EQ(window->LeftTwips(), 1000.0f);
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
