@@ -4,27 +4,29 @@
 
 namespace {
 
-// The sizes painted by the picture generator; 16 and 32 are hand-placed
-// pixels with a 16-colour palette, the rest are drawn smooth.
-constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
+// The sizes a window icon is drawn at.  The larger ones painted by the
+// picture generator are for the desktop's icon theme; decoding them here
+// would only slow the start.
+constexpr int WindowIconSizes[] = { 16, 32, 48, 64 };
 
-}  // namespace
-
-// Outside any namespace: Q_INIT_RESOURCE declares the global function that
-// rcc generates. The resources live in a static library, and naming them
-// here makes the linker keep them; they are registered once.
-static void RegisterIconResources() {
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(icons);
-        return true;
-    }();
-    (void)registered;
 }
 
-QIcon ProgramIcon() {
-    RegisterIconResources();
-    QIcon icon;
-    for (int size : kIconSizes)
-        icon.addFile(QStringLiteral(":/icons/pairfall-%1.png").arg(size), QSize(size, size));
+// Outside any namespace: Q_INIT_RESOURCE declares the global function that
+// rcc generates.  The resources live in a static library, and naming them
+// here makes the linker keep them.
+static void RegisterIconResources()
+{
+    Q_INIT_RESOURCE(icons);
+}
+
+QIcon ProgramIcon()
+{
+    static const QIcon icon = [] {
+        RegisterIconResources();
+        QIcon sizes;
+        for (int size : WindowIconSizes)
+            sizes.addFile(QStringLiteral(":/icons/pairfall-%1.png").arg(size), QSize(size, size));
+        return sizes;
+    }();
     return icon;
 }

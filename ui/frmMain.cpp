@@ -11,6 +11,7 @@
 #include "ui/WindowPosition.h"
 #include "ui/frmAbout.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 
@@ -26,7 +27,8 @@ frmMain::frmMain(const frmMainServices& services)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Pairfall"));
-    setWindowIcon(ProgramIcon());
+    // Every window of the program, message boxes included, shows this icon.
+    QApplication::setWindowIcon(ProgramIcon());
     setCentralWidget(m_table);
     setStatusBar(m_status);
     BuildMenus();

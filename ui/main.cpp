@@ -3,7 +3,6 @@
 #include "stats/QtSettingsStore.h"
 #include "ui/HelpCommands.h"
 #include "ui/MessageBoxService.h"
-#include "ui/ProgramIcon.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
@@ -13,8 +12,6 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Pairfall"));
     QApplication::setApplicationName(QStringLiteral("Pairfall"));
-    // Every window, message boxes included, shows the program icon.
-    QApplication::setWindowIcon(ProgramIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pairfall.Pairfall"));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3").arg(pairfall::VersionMajor).arg(pairfall::VersionMinor).arg(pairfall::VersionRevision));
 
