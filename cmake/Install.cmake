@@ -140,6 +140,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # dpkg-shlibdeps (dpkg-dev) turns the linked Qt libraries into Depends.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The dialogs want a sans serif of the classic width; DejaVu is too wide.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation | fonts-urw-base35")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 set(CPACK_SOURCE_GENERATOR "TGZ")

@@ -9,6 +9,7 @@ PAIRFALL_BUILD="${PAIRFALL_BUILD:-$PAIRFALL_ROOT/build}"
 # Each package and what it is for:
 #   build-essential cmake  the compiler and the build
 #   qt6-base-dev           Qt 6 Widgets, Gui and Test
+#   fonts-liberation       a sans serif as narrow as the dialogs were laid out for
 #   libgtest-dev           the test framework
 #   xvfb xauth xdotool     a headless X server and real clicks for the end-to-end test
 #   imagemagick            screenshots for the end-to-end test
@@ -17,7 +18,7 @@ PAIRFALL_BUILD="${PAIRFALL_BUILD:-$PAIRFALL_ROOT/build}"
 #   libx11-dev             the start-up benchmark's window watcher
 #   desktop-file-utils appstream   validate the desktop entry and the metainfo
 #   dpkg-dev               the Debian package's dependencies (dpkg-shlibdeps)
-PAIRFALL_PACKAGES=(build-essential cmake qt6-base-dev libgtest-dev xvfb xauth xdotool imagemagick clang libbenchmark-dev libx11-dev desktop-file-utils appstream dpkg-dev)
+PAIRFALL_PACKAGES=(build-essential cmake qt6-base-dev fonts-liberation libgtest-dev xvfb xauth xdotool imagemagick clang libbenchmark-dev libx11-dev desktop-file-utils appstream dpkg-dev)
 
 pairfall_install_missing() {
     local missing=()

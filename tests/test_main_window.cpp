@@ -2,6 +2,7 @@
 #include "fakes/ScriptedRandom.h"
 #include "game/PicturePath.h"
 #include "stats/MemorySettingsStore.h"
+#include "ui/CardFaces.h"
 #include "ui/CardPainter.h"
 #include "ui/EmptySlotPicture.h"
 #include "ui/HelpCommands.h"
@@ -134,6 +135,8 @@ TEST_F(MainWindowTest, OnlyALeftClickOnASlotPlays)
     EXPECT_EQ(Status(), "There are 51 cards left");
     const Card dealt = window->State().Deck(52);
     EXPECT_EQ(Slot(0)->Picture(), QImage(QString::fromStdString(window->GameProcedures().CardPicturePath(dealt.Id))));
+    EXPECT_EQ(Slot(0)->accessibleName(), CardName(dealt.Id));
+    EXPECT_EQ(Slot(1)->accessibleName(), "Empty place");
 }
 
 TEST_F(MainWindowTest, MenusAsDesigned)

@@ -1,5 +1,6 @@
 #include "ui/QtTableView.h"
 
+#include "ui/CardFaces.h"
 #include "ui/ErrorBoundary.h"
 #include "ui/MessageBoxService.h"
 #include "ui/OutlineShape.h"
@@ -23,7 +24,11 @@ void QtTableView::SetSlotPicture(Int16 slot, const std::string& path)
 {
     LoadedPicture loaded = LoadSlotPicture(path);
     // The stand-in goes up first, so the slot never shows another card.
-    m_table.Slot(slot)->SetPicture(loaded.image);
+    SlotPicture* picture = m_table.Slot(slot);
+    picture->SetPicture(loaded.image);
+    // Screen readers name the card, which the picture only shows.
+    const int id = CardIdOfPicture(path);
+    picture->setAccessibleName(id != 0 ? CardName(id) : QStringLiteral("Empty place"));
     if (loaded.problem && m_reportedPictures.insert(path).second)
         m_errors.Report(*loaded.problem);
 }

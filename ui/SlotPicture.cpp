@@ -15,6 +15,7 @@ SlotPicture::SlotPicture(int index, QWidget* parent)
     setProperty("index", index);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::PointingHandCursor);
+    setAccessibleName(QStringLiteral("Empty place"));
 }
 
 void SlotPicture::SetPicture(const QImage& picture)
