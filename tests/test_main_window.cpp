@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QLabel>
+#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusTipEvent>
@@ -23,6 +24,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 
 using namespace pairfall;
@@ -294,6 +296,50 @@ TEST_F(MainWindowTest, ShutdownClosesOtherWindowsMostRecentFirstThenSaves)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(events, (std::vector<std::string> { "second", "first" }));
     EXPECT_EQ(store.writes.size(), 6u);
+}
+
+TEST_F(MainWindowTest, GameStatsShowsAFinishedGameAndResets)
+{
+    Open();
+    window->show();
+    // A game lost with 7 cards left.
+    GameState& state = window->State();
+    for (Int16 i = 0; i < 12; ++i)
+        state.SlotValue(i) = std::array<Int16, 12> { 11, 11, 11, 12, 12, 12, 13, 13, 13, 1, 2, 3 }[static_cast<std::size_t>(i)];
+    state.SlotsFilled = 12;
+    state.CardsLeft = 7;
+    boxes.answers = { Answer::No };
+    window->GameProcedures().Check_NoPlay();
+    // The dialog must show the window's counters, so the command has to
+    // store them before the dialog reads: make the store hold stale ones.
+    for (const char* key : { "TotalGames", "TotalWins", "TotalLosses", "AvgCardsLeft" })
+        store.Set("Stats", key, "0");
+    store.writes.clear();
+    store.reads.clear();
+
+    Action("mnuGameStats")->trigger();
+    auto* dialog = window->findChild<QDialog*>("frmGameStats");
+    ASSERT_NE(dialog, nullptr);
+    // Written first, then read by the dialog, then read back by the window.
+    ASSERT_EQ(store.writes.size(), 4u);
+    EXPECT_EQ(store.reads, (std::vector<std::string> { "Stats/TotalGames", "Stats/TotalLosses", "Stats/TotalWins", "Stats/AvgCardsLeft",
+                               "Stats/AvgCardsLeft", "Stats/TotalGames", "Stats/TotalLosses", "Stats/TotalWins" }));
+    const auto label = [&](const char* name) { return dialog->findChild<QLabel*>(name)->text(); };
+    EXPECT_EQ(label("lblGames"), "1");
+    EXPECT_EQ(label("lblWins"), "0");
+    EXPECT_EQ(label("lblLosses"), "1");
+    EXPECT_EQ(label("lblAvgCards"), "7");
+    EXPECT_FALSE(window->isEnabled());
+
+    QTest::mouseClick(dialog->findChild<QPushButton*>("cmdResetStats"), Qt::LeftButton);
+    EXPECT_EQ(label("lblGames"), "0");
+    EXPECT_EQ(label("lblAvgCards"), "0");
+    EXPECT_EQ(state.TotalGames, 0);
+    EXPECT_EQ(state.TotalLosses, 0);
+    EXPECT_EQ(store.Get("Stats", "TotalLosses"), "0");
+    EXPECT_EQ(store.Get("Stats", "AvgCardsLeft"), "0");
+    QTest::mouseClick(dialog->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
+    EXPECT_TRUE(window->isEnabled());
 }
 
 TEST_F(MainWindowTest, GameStatsDialogIsUnloadedBeforeTheSave)
