@@ -5,8 +5,6 @@
 #include <QSettings>
 #include <QStringList>
 
-#include <algorithm>
-
 namespace pairfall {
 
 namespace {
@@ -44,9 +42,11 @@ QString QtSettingsStore::Location(const std::string& application)
 std::string QtSettingsStore::ReadSetting(const std::string& application, const std::string& section, const std::string& key, const std::string& defaultText)
 {
     const QString address = Address(section, key);
-    for (auto pending = m_pending.rbegin(); pending != m_pending.rend(); ++pending) {
-        if (pending->application == application && pending->key == address)
-            return pending->text.toStdString();
+    if (const auto pending = m_pending.find(application); pending != m_pending.end()) {
+        for (auto write = pending->second.rbegin(); write != pending->second.rend(); ++write) {
+            if (write->key == address)
+                return write->text.toStdString();
+        }
     }
     QSettings store = OpenStore(application);
     if (!store.contains(address))
@@ -60,23 +60,16 @@ std::string QtSettingsStore::ReadSetting(const std::string& application, const s
 
 void QtSettingsStore::WriteSetting(const std::string& application, const std::string& section, const std::string& key, const std::string& text)
 {
-    m_pending.push_back({ application, Address(section, key), QString::fromStdString(text) });
+    m_pending[application].push_back({ Address(section, key), QString::fromStdString(text) });
 }
 
 void QtSettingsStore::Commit()
 {
     // A fresh QSettings for each commit, so its status tells about this sync alone.
-    std::vector<std::string> applications;
-    for (const PendingWrite& write : m_pending) {
-        if (std::find(applications.begin(), applications.end(), write.application) == applications.end())
-            applications.push_back(write.application);
-    }
-    for (const std::string& application : applications) {
-        QSettings store = OpenStore(application);
-        for (const PendingWrite& write : m_pending) {
-            if (write.application == application)
-                store.setValue(write.key, write.text);
-        }
+    for (auto pending = m_pending.begin(); pending != m_pending.end(); pending = m_pending.erase(pending)) {
+        QSettings store = OpenStore(pending->first);
+        for (const PendingWrite& write : pending->second)
+            store.setValue(write.key, write.text);
         store.sync();
         // A FormatError only says the old file had lines it could not parse;
         // the sync has rewritten the file all the same.
@@ -88,7 +81,6 @@ void QtSettingsStore::Commit()
                     .toStdString());
         }
     }
-    m_pending.clear();
 }
 
 }

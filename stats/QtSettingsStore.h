@@ -25,11 +25,11 @@ public:
 
 private:
     struct PendingWrite {
-        std::string application;
         QString key;
         QString text;
     };
-    std::vector<PendingWrite> m_pending;
+    // Written but not yet on disk, by application, in the order written.
+    std::map<std::string, std::vector<PendingWrite>> m_pending;
 };
 
 }

@@ -148,12 +148,7 @@ void frmGameStats::Form_Load()
             problems.push_back(error.description());
         }
     }
-    if (!problems.empty()) {
-        std::string message = problems.front();
-        for (std::size_t i = 1; i < problems.size(); ++i)
-            message += "\n" + problems[i];
-        m_errors.Report(message);
-    }
+    m_errors.Report("", problems);
 
     const auto show = [](QLabel* label, Int16 value) { label->setText(QString::fromStdString(Int16ToText(value))); };
     show(m_lblGames, entries[0].value);

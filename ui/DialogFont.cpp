@@ -5,6 +5,8 @@
 
 namespace pairfall {
 
+namespace {
+
 QString DialogFontFamily()
 {
     const QStringList installed = QFontDatabase::families();
@@ -17,6 +19,8 @@ QString DialogFontFamily()
         }
     }
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+}
+
 }
 
 QFont DialogFont(int points, bool bold)

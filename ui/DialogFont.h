@@ -1,14 +1,11 @@
 #pragma once
 
 #include <QFont>
-#include <QString>
 
 namespace pairfall {
 
-// The dialogs' face is "MS Sans Serif"; where that is missing, a sans serif
-// of about its width, so captions keep clear of the values beside them.
-QString DialogFontFamily();
-
+// The dialogs' face, "MS Sans Serif"; where that is missing, a sans serif of
+// about its width, so captions keep clear of the values beside them.
 QFont DialogFont(int points, bool bold);
 
 }

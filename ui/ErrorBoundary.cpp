@@ -34,4 +34,14 @@ void ErrorBoundary::Report(const std::string& description)
     m_boxes.Ask(m_parent, description, Buttons::OK, ApplicationTitle, Icon::Critical);
 }
 
+void ErrorBoundary::Report(const std::string& heading, const std::vector<std::string>& problems)
+{
+    if (problems.empty())
+        return;
+    std::string message = heading;
+    for (const std::string& problem : problems)
+        message += (message.empty() ? "" : "\n") + problem;
+    Report(message);
+}
+
 }

@@ -5,6 +5,7 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -22,6 +23,8 @@ public:
     // True when the handler ran to its end.
     bool Run(const std::function<void()>& handler);
     void Report(const std::string& description);
+    // One report for several problems, under a heading; none when there are none.
+    void Report(const std::string& heading, const std::vector<std::string>& problems);
 
 private:
     MessageBoxService& m_boxes;

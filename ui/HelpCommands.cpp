@@ -63,9 +63,7 @@ void ShowHelp(QWidget* owner, MessageBoxService& boxes, HelpViewer& viewer, cons
     }
     try {
         viewer.Open(owner, helpFile, command);
-    } catch (const RuntimeError& error) {
-        boxes.Ask(owner, error.description(), Buttons::OK, ApplicationTitle, Icon::None);
-    } catch (const std::exception& error) {
+    } catch (const std::exception& error) { // a RuntimeError's what() is its description
         boxes.Ask(owner, error.what(), Buttons::OK, ApplicationTitle, Icon::None);
     }
 }

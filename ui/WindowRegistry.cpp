@@ -1,7 +1,5 @@
 #include "ui/WindowRegistry.h"
 
-#include <algorithm>
-
 namespace pairfall {
 
 void WindowRegistry::Register(QWidget* window)
@@ -9,22 +7,13 @@ void WindowRegistry::Register(QWidget* window)
     m_windows.emplace_back(window);
 }
 
-std::vector<QWidget*> WindowRegistry::Windows() const
-{
-    std::vector<QWidget*> open;
-    for (const QPointer<QWidget>& window : m_windows) {
-        if (window && (open.empty() || window->isVisible()))
-            open.push_back(window);
-    }
-    return open;
-}
-
 void WindowRegistry::UnloadAllButFirst()
 {
-    const std::vector<QWidget*> open = Windows();
-    for (auto k = open.size(); k-- > 1;)
-        open[k]->close();
-    m_windows.erase(std::remove_if(m_windows.begin(), m_windows.end(), [](const QPointer<QWidget>& w) { return w.isNull(); }), m_windows.end());
+    for (auto k = m_windows.size(); k-- > 1;) {
+        if (m_windows[k])
+            m_windows[k]->close();
+    }
+    std::erase_if(m_windows, [](const QPointer<QWidget>& window) { return window.isNull(); });
 }
 
 }

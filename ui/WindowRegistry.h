@@ -12,13 +12,11 @@ namespace pairfall {
 class WindowRegistry {
 public:
     void Register(QWidget* window);
-    // Open windows, closed ones dropped.
-    std::vector<QWidget*> Windows() const;
     // Closes every window but the first, the most recently opened first.
     void UnloadAllButFirst();
 
 private:
-    std::vector<QPointer<QWidget>> m_windows;
+    std::vector<QPointer<QWidget>> m_windows; // a closed window's entry turns null
 };
 
 }

@@ -72,9 +72,7 @@ frmAbout::frmAbout(QWidget* owner)
     setWindowModality(Qt::WindowModal);
     setFixedSize(377, 208);
     // The window's own font, which all but the title keep.
-    QFont windowFont(DialogFontFamily());
-    windowFont.setPointSize(8);
-    setFont(windowFont);
+    setFont(DialogFont(8, false));
 
     // Created first, so it leads the tab order.
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -97,10 +95,7 @@ frmAbout::frmAbout(QWidget* owner)
     auto* title = new QLabel(QStringLiteral("Pairfall"), this);
     title->setObjectName(QStringLiteral("Label1"));
     title->setTextFormat(Qt::PlainText);
-    QFont titleFont(DialogFontFamily());
-    titleFont.setPointSize(24);
-    titleFont.setWeight(QFont::Bold);
-    title->setFont(titleFont);
+    title->setFont(DialogFont(24, true));
     SetColour(title, QPalette::WindowText, QColor(0, 0, 255));
     title->move(72, 8);
     title->adjustSize();

@@ -91,7 +91,7 @@ void frmMain::Form_Load()
         m_game.Shuffle_Deck();
         m_state.GameOver = 0;
     });
-    ReportProblems(problems);
+    m_errors.Report("Some saved settings could not be read; their defaults are used instead:", problems);
 }
 
 void frmMain::RestorePosition(std::vector<std::string>& problems)
@@ -116,16 +116,6 @@ void frmMain::RestorePosition(std::vector<std::string>& problems)
     m_restoredLeftTwips = left;
     m_restoredTopTwips = top;
     m_restoredPixels = pixels;
-}
-
-void frmMain::ReportProblems(const std::vector<std::string>& problems)
-{
-    if (problems.empty())
-        return;
-    std::string message = "Some saved settings could not be read; their defaults are used instead:";
-    for (const std::string& problem : problems)
-        message += "\n" + problem;
-    m_errors.Report(message);
 }
 
 float frmMain::LeftTwips() const
@@ -181,12 +171,7 @@ void frmMain::mnuGameStats_Click()
     dialog->show();
     std::vector<std::string> problems;
     m_game.ReadStatisticsBack(problems);
-    if (!problems.empty()) {
-        std::string message = "Some saved statistics could not be read back; the counts of this run are kept:";
-        for (const std::string& problem : problems)
-            message += "\n" + problem;
-        m_errors.Report(message);
-    }
+    m_errors.Report("Some saved statistics could not be read back; the counts of this run are kept:", problems);
 }
 
 void frmMain::Reset_Stats()

@@ -71,7 +71,6 @@ private:
     void BuildMenus();
     QAction* AddCommand(QMenu* menu, const char* name, const QString& caption, void (frmMain::*handler)());
     void RestorePosition(std::vector<std::string>& problems);
-    void ReportProblems(const std::vector<std::string>& problems);
 
     frmMainServices m_services;
     GameState m_state;
