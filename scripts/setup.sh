@@ -13,12 +13,12 @@ PAIRFALL_BUILD="${PAIRFALL_BUILD:-$PAIRFALL_ROOT/build}"
 #   libgtest-dev           the test framework
 #   xvfb xauth xdotool     a headless X server and real clicks for the end-to-end test
 #   imagemagick            screenshots for the end-to-end test
-#   clang                  the settings fuzzer (libFuzzer)
+#   clang libclang-rt-14-dev  the settings fuzzer (libFuzzer and its runtime)
 #   libbenchmark-dev       the engine's micro-benchmarks
 #   libx11-dev             the start-up benchmark's window watcher
 #   desktop-file-utils appstream   validate the desktop entry and the metainfo
 #   dpkg-dev               the Debian package's dependencies (dpkg-shlibdeps)
-PAIRFALL_PACKAGES=(build-essential cmake qt6-base-dev fonts-liberation libgtest-dev xvfb xauth xdotool imagemagick clang libbenchmark-dev libx11-dev desktop-file-utils appstream dpkg-dev)
+PAIRFALL_PACKAGES=(build-essential cmake qt6-base-dev fonts-liberation libgtest-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libx11-dev desktop-file-utils appstream dpkg-dev)
 
 pairfall_install_missing() {
     local missing=()

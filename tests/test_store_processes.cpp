@@ -1,40 +1,36 @@
 #include <QFile>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <map>
-#include <optional>
 
 namespace {
 
-QProcessEnvironment WithConfigHome(const QString& folder)
+// Starts the second process, tests/store_writer, on the store in configHome.
+void Start(QProcess& writer, const QString& configHome, const QStringList& arguments)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_CONFIG_HOME", folder);
-    return environment;
+    environment.insert("XDG_CONFIG_HOME", configHome);
+    writer.setProcessEnvironment(environment);
+    writer.start(STORE_WRITER, arguments);
+    ASSERT_TRUE(writer.waitForStarted());
 }
 
-// The four "Stats" entries as the file on disk holds them, read as plain text
-// so that a half-written file shows as one.
+// The "Stats" entries as the file on disk holds them, read as plain text so
+// that a half-written file shows as one.
 std::map<QString, QString> StatsOnDisk(const QString& configHome)
 {
     QFile file(configHome + "/Pairfall/Pairfall.conf");
     std::map<QString, QString> entries;
-    if (!file.open(QIODevice::ReadOnly))
-        return entries;
     bool inStats = false;
-    for (const QByteArray& raw : file.readAll().split('\n')) {
+    for (const QByteArray& raw : file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QList<QByteArray> {}) {
         const QString line = QString::fromUtf8(raw).trimmed();
-        if (line.startsWith('[')) {
+        if (line.startsWith('['))
             inStats = line == "[Stats]";
-            continue;
-        }
-        const auto equals = line.indexOf('=');
-        if (inStats && equals > 0)
-            entries[line.left(equals)] = line.mid(equals + 1);
+        else if (inStats && line.indexOf('=') > 0)
+            entries[line.section('=', 0, 0)] = line.section('=', 1);
     }
     return entries;
 }
@@ -44,23 +40,17 @@ TEST(StoreAcrossProcesses, AFinishedGameSurvivesTheProcessBeingKilled)
     QTemporaryDir home;
     for (int seed : { 1, 2, 3 }) {
         QProcess writer;
-        writer.setProcessEnvironment(WithConfigHome(home.path()));
-        writer.start(STORE_WRITER, { "game-end", QString::number(seed) });
-        ASSERT_TRUE(writer.waitForStarted());
+        Start(writer, home.path(), { "game-end", QString::number(seed) });
         QString line;
         while (!line.contains('\n') && writer.waitForReadyRead(30000))
             line += QString::fromUtf8(writer.readAllStandardOutput());
-        ASSERT_TRUE(line.startsWith("ended ")) << line.toStdString();
         writer.kill(); // SIGKILL, straight after the end of the game
         writer.waitForFinished();
-
-        const QStringList counts = line.trimmed().split(' ');
+        const QStringList counts = line.trimmed().split(' '); // "ended G W L A"
+        ASSERT_EQ(counts.size(), 5) << line.toStdString();
         const std::map<QString, QString> stored = StatsOnDisk(home.path());
-        ASSERT_EQ(stored.size(), 4u);
-        EXPECT_EQ(stored.at("TotalGames"), counts[1]);
-        EXPECT_EQ(stored.at("TotalWins"), counts[2]);
-        EXPECT_EQ(stored.at("TotalLosses"), counts[3]);
-        EXPECT_EQ(stored.at("AvgCardsLeft"), counts[4]);
+        const std::map<QString, QString> expected = { { "TotalGames", counts[1] }, { "TotalWins", counts[2] }, { "TotalLosses", counts[3] }, { "AvgCardsLeft", counts[4] } };
+        EXPECT_EQ(stored, expected);
         EXPECT_EQ(counts[1].toInt(), seed); // each run counted on from the last
     }
 }
@@ -68,36 +58,31 @@ TEST(StoreAcrossProcesses, AFinishedGameSurvivesTheProcessBeingKilled)
 TEST(StoreAcrossProcesses, TwoWritersAtOnceLeaveOneCompleteWrite)
 {
     QTemporaryDir home;
-    constexpr int Writes = 150;
+    constexpr int Writes = 150; // write i of writer k holds k * 1000 + i in all four
     QProcess first;
     QProcess second;
-    for (auto [writer, k] : { std::pair { &first, 1 }, std::pair { &second, 2 } }) {
-        writer->setProcessEnvironment(WithConfigHome(home.path()));
-        writer->start(STORE_WRITER, { "hammer", QString::number(k), QString::number(Writes) });
-        ASSERT_TRUE(writer->waitForStarted());
-    }
+    Start(first, home.path(), { "hammer", "1", QString::number(Writes) });
+    Start(second, home.path(), { "hammer", "2", QString::number(Writes) });
     // While they write, every look at the file finds one write whole.
     int looks = 0;
+    const auto expectOneWrite = [](const std::map<QString, QString>& stored) {
+        ASSERT_EQ(stored.size(), 4u);
+        for (const auto& [key, text] : stored)
+            ASSERT_EQ(text, stored.begin()->second) << key.toStdString() << " from another write";
+    };
     while (first.state() != QProcess::NotRunning || second.state() != QProcess::NotRunning) {
-        const std::map<QString, QString> stored = StatsOnDisk(home.path());
-        if (!stored.empty()) {
+        if (const auto stored = StatsOnDisk(home.path()); !stored.empty()) {
             ++looks;
-            ASSERT_EQ(stored.size(), 4u);
-            const QString value = stored.begin()->second;
-            for (const auto& [key, text] : stored)
-                ASSERT_EQ(text, value) << key.toStdString() << " from another write";
+            expectOneWrite(stored);
         }
         first.waitForFinished(5);
         second.waitForFinished(5);
     }
-    EXPECT_EQ(first.exitCode(), 0) << first.readAllStandardError().toStdString();
-    EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
-    const std::map<QString, QString> stored = StatsOnDisk(home.path());
-    ASSERT_EQ(stored.size(), 4u);
+    EXPECT_EQ(first.exitCode() + second.exitCode(), 0);
+    const auto stored = StatsOnDisk(home.path());
+    expectOneWrite(stored);
     const QString last = stored.at("TotalGames");
     EXPECT_TRUE(last == QString::number(1000 + Writes - 1) || last == QString::number(2000 + Writes - 1)) << last.toStdString();
-    for (const auto& [key, text] : stored)
-        EXPECT_EQ(text, last) << key.toStdString();
     EXPECT_GT(looks, 0);
 }
 
