@@ -8,8 +8,6 @@
 #include "ui/DialogFont.h"
 #include "ui/ProgramIcon.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -59,34 +57,6 @@ QPushButton* AddButton(QWidget* parent, const char* name, const char* text, int 
     return button;
 }
 
-// Escape shuts the dialog like its close box, through close(), so the
-// owner is enabled again; QDialog would reject() instead, which skips
-// closeEvent.
-class EscapeCloses final : public QObject {
-public:
-    explicit EscapeCloses(QWidget* dialog)
-        : QObject(dialog)
-        , m_dialog(dialog)
-    {
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == m_dialog && event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
-                m_dialog->close();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QWidget* m_dialog;
-};
-
 }
 
 frmGameStats::frmGameStats(QWidget* owner, SettingsStore& store, ErrorBoundary& errors, std::function<void()> resetStats)
@@ -125,8 +95,8 @@ frmGameStats::frmGameStats(QWidget* owner, SettingsStore& store, ErrorBoundary& 
     connect(reset, &QPushButton::clicked, this, [this] { m_errors.Run([this] { cmdResetStats_Click(); }); });
     connect(closeButton, &QPushButton::clicked, this, [this] { m_errors.Run([this] { cmdClose_Click(); }); });
 
-    installEventFilter(new EscapeCloses(this));
-    // Should anything end the dialog by done(), which also skips closeEvent.
+    // However it closes (Close, the close box, Escape, shutdown), QDialog
+    // ends it through done(), so the owner is enabled again here.
     connect(this, &QDialog::finished, this, [this] {
         if (m_owner)
             m_owner->setEnabled(true);
@@ -170,13 +140,6 @@ void frmGameStats::cmdClose_Click()
     if (m_owner)
         m_owner->setEnabled(true);
     close();
-}
-
-void frmGameStats::closeEvent(QCloseEvent* event)
-{
-    if (m_owner)
-        m_owner->setEnabled(true);
-    QDialog::closeEvent(event);
 }
 
 }

@@ -28,9 +28,6 @@ public:
     void cmdResetStats_Click();
     void cmdClose_Click();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     QWidget* m_owner;
     SettingsStore& m_store;

@@ -5,7 +5,6 @@
 #include "ui/ProgramIcon.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -32,33 +31,6 @@ void AddRule(QWidget* parent, const char* name, const QRect& area, const QColor&
     rule->setAutoFillBackground(true);
     SetColour(rule, QPalette::Window, colour);
 }
-
-// Escape presses OK, whichever control has the focus, so it closes the
-// window by the same path as a click.
-class EscapePresses final : public QObject {
-public:
-    EscapePresses(QObject* parent, QPushButton* button)
-        : QObject(parent)
-        , m_button(button)
-    {
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
-                m_button->click();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QPushButton* m_button;
-};
 
 }
 
@@ -118,7 +90,6 @@ frmAbout::frmAbout(QWidget* owner)
     AddRule(this, "Line1_1", QRect(QPoint(15, 162), QPoint(363, 162)), QColor(128, 128, 128));
     AddRule(this, "Line1_0", QRect(QPoint(16, 163), QPoint(363, 164)), Qt::white);
 
-    installEventFilter(new EscapePresses(this, ok));
 }
 
 void frmAbout::Form_Load()
