@@ -1,86 +1,117 @@
 #pragma once
 
-#include "fakes/RecordingTableView.h"
 #include "fakes/ScriptedRandom.h"
-#include "game/Deck.h"
 #include "game/Game.h"
+#include "game/RuntimeError.h"
+#include "game/TableView.h"
 #include "stats/MemorySettingsStore.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
-#include <string>
-#include <initializer_list>
-#include <vector>
+#include <array>
+#include <bitset>
+#include <tuple>
 
 namespace pairfall::testing {
 
-inline constexpr const char* ProgramFolder = "/opt/pairfall";
+using Kind = RuntimeError::Kind;
+using Strings = std::vector<std::string>;
 
-// A game as start-up leaves it (deck built, shuffled, GameOver 0), with a
-// recording view, an in-memory store and no randomness.
+// Records what the game shows and gives every Yes/No question the same answer.
+class RecordingTableView final : public TableView {
+public:
+    void SetSlotPicture(Int16 slot, const std::string& path) override
+    {
+        pictures.at(slot) = path;
+        log.push_back("picture " + std::to_string(slot) + " " + path);
+    }
+    void SetOutlineVisible(Int16 slot, bool visible) override
+    {
+        outlines.at(slot) = visible;
+        log.push_back((visible ? "show " : "hide ") + std::to_string(slot));
+    }
+    void SetStatusText(const std::string& text) override { log.push_back("status " + (status = text)); }
+    Answer MessageBox(const std::string& prompt, Buttons buttons, const std::string& title, Icon icon) override
+    {
+        boxes.push_back(title + "|" + prompt + (buttons == Buttons::OK ? "|OK" : "|YesNo") + (icon == Icon::None ? "" : "|icon"));
+        return buttons == Buttons::OK ? Answer::OK : answer;
+    }
+    long OutlinesShown() const { return std::ranges::count(outlines, true); }
+
+    std::array<std::string, 12> pictures;
+    std::array<bool, 12> outlines {};
+    std::string status;
+    Strings boxes; // "title|prompt|OK" or "title|prompt|YesNo", "|icon" added for an icon
+    Strings log;   // pictures, outlines and status texts, in order
+    Answer answer = Answer::No;
+};
+
+// Runs f, expects it to stop with a RuntimeError of this kind and returns the error's description.
+template<typename F>
+std::string ExpectError(F f, Kind kind)
+{
+    try {
+        f();
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.kind(), kind) << e.what();
+        return e.description();
+    }
+    ADD_FAILURE() << "no error";
+    return {};
+}
+
+// Deck(1..52) holds each card once with its value, and Deck(0) is untouched.
+inline bool IsShuffledDeck(const GameState& s)
+{
+    std::bitset<CardsInDeck + 1> seen;
+    for (Int16 i = 1; i <= CardsInDeck; ++i)
+        if (s.Deck(i).Value != 0 && s.Deck(i).Value == CardValue(s.Deck(i).Id))
+            seen.set(static_cast<std::size_t>(s.Deck(i).Id));
+    return seen.count() == CardsInDeck && s.Deck(0) == Card {};
+}
+
+inline const std::vector<Int16> DeadTable = { 11, 11, 11, 12, 12, 12, 13, 13, 13, 1, 2, 3 }; // no play left
+
+// A game as start-up leaves it, with a recording view, an in-memory store and a fixed shuffle.
 class GameFixture : public ::testing::Test {
 protected:
-    GameFixture()
-        : game(state, view, store, random, ProgramFolder)
-    {
-        game.BuildDeck();
-        game.Shuffle_Deck();
-        state.GameOver = 0;
-    }
+    GameFixture() : game(state, view, store, random, "/opt/pairfall") { game.BuildDeck(); game.Shuffle_Deck(); }
 
-    // Orders the deck so that the next cards dealt have these values, first
-    // value first; the deck stays a permutation of the 52 cards.
+    // Brings cards of these values to the top of the deck, the first to be dealt first.
     void StackDeck(const std::vector<Int16>& values)
     {
-        std::vector<Card> pool;
-        for (Int16 i = 1; i <= CardsInDeck; ++i)
-            pool.push_back({ i, CardValue(i) });
-        std::vector<Card> top;
-        for (Int16 value : values) {
-            auto found = std::find_if(pool.begin(), pool.end(), [&](const Card& c) { return c.Value == value; });
-            if (found == pool.end())
-                throw std::logic_error("more than four cards of a value stacked");
-            top.push_back(*found);
-            pool.erase(found);
-        }
-        Int16 index = state.CardsLeft;
-        for (const Card& card : top)
-            state.Deck(index--) = card;
-        for (const Card& card : pool) {
-            if (index < 1)
-                break;
-            state.Deck(index--) = card;
+        for (Int16 top = state.CardsLeft; Int16 value : values) {
+            Int16 i = top;
+            while (state.Deck(i).Value != value)
+                --i; // Deck(-1) throws when no card of the value is left
+            std::swap(state.Deck(i), state.Deck(top--));
         }
     }
 
     // Puts cards on the table directly (0 = empty) and sets how many are left.
-    void LayTable(std::initializer_list<Int16> values, Int16 cardsLeft)
+    void LayTable(const std::vector<Int16>& values, Int16 cardsLeft)
     {
-        Int16 slot = 0;
-        state.SlotsFilled = 0;
-        for (Int16 value : values) {
-            state.SlotValue(slot++) = value;
-            if (value != 0)
-                ++state.SlotsFilled;
-        }
+        state.SlotsFilled = static_cast<Int16>(values.size() - std::ranges::count(values, 0));
+        for (std::size_t i = 0; i < values.size(); ++i)
+            state.SlotValue(static_cast<Int16>(i)) = values[i];
         state.CardsLeft = cardsLeft;
     }
 
-    void Click(Int16 slot) { game.Slot_Click(slot); }
-    void Clicks(std::initializer_list<Int16> slots)
+    void Click(std::initializer_list<Int16> slots)
     {
         for (Int16 slot : slots)
             game.Slot_Click(slot);
     }
 
-    std::vector<MemorySettingsStore::Write> StatsWrite(Int16 avg, Int16 games, Int16 wins, Int16 losses) const
+    // The slots dealt onto since the log was cleared, in order.
+    std::vector<Int16> DealtSlots() const
     {
-        return { { "Stats", "AvgCardsLeft", std::to_string(avg) },
-            { "Stats", "TotalGames", std::to_string(games) },
-            { "Stats", "TotalWins", std::to_string(wins) },
-            { "Stats", "TotalLosses", std::to_string(losses) } };
+        std::vector<Int16> slots;
+        for (const std::string& line : view.log)
+            if (line.starts_with("picture ") && !line.ends_with(game.EmptySlotPicturePath()))
+                slots.push_back(static_cast<Int16>(std::stoi(line.substr(8))));
+        return slots;
     }
 
     GameState state;
@@ -89,21 +120,5 @@ protected:
     ScriptedRandom random;
     Game game;
 };
-
-// A test name gtest accepts, made from a case's description.
-template<typename Case>
-std::string CaseName(const ::testing::TestParamInfo<Case>& info)
-{
-    std::string name = info.param.name;
-    for (char& ch : name) {
-        if (!std::isalnum(static_cast<unsigned char>(ch)))
-            ch = '_';
-    }
-    return name;
-}
-
-// A table of twelve cards with no play left: no ten, no four of a face rank,
-// no two cards totalling 10.
-inline constexpr std::initializer_list<Int16> DeadTable = { 11, 11, 11, 12, 12, 12, 13, 13, 13, 1, 2, 3 };
 
 }

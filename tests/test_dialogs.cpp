@@ -2,218 +2,121 @@
 #include "game/RuntimeError.h"
 #include "game/Version.h"
 #include "stats/MemorySettingsStore.h"
-#include "stats/StatsStore.h"
 #include "stats/frmGameStats.h"
 #include "ui/ErrorBoundary.h"
 #include "ui/HelpCommands.h"
 #include "ui/frmAbout.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdint>
-#include <functional>
-#include <string>
-#include <vector>
+using namespace pairfall;
 
-namespace pairfall {
 namespace {
 
-void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-QPushButton* Button(QWidget* dialog, const char* name) { return dialog->findChild<QPushButton*>(QString::fromLatin1(name)); }
-QString LabelText(QWidget* dialog, const char* name)
-{
-    auto* label = dialog->findChild<QLabel*>(QString::fromLatin1(name));
-    return label ? label->text() : QStringLiteral("<missing>");
-}
-
-// The owner is disabled before the stats dialog opens, as the main window does.
+QPushButton* Button(QWidget* dialog, const char* name) { return dialog->findChild<QPushButton*>(name); }
 class DialogTest : public ::testing::Test {
 protected:
-    QPointer<frmGameStats> OpenStats()
+    frmGameStats* OpenStats()
     {
-        owner.setEnabled(false);
+        owner.setEnabled(false); // as the main window does before it opens the dialog
         auto* dialog = new frmGameStats(&owner, store, errors, [this] { ++resets; });
-        dialog->Form_Load();
-        dialog->show();
-        return dialog;
+        return dialog->Form_Load(), dialog->show(), dialog;
     }
     QWidget owner;
     MemorySettingsStore store;
-    testing::ScriptedMessageBoxes boxes;
+    pairfall::testing::ScriptedMessageBoxes boxes;
     ErrorBoundary errors { boxes, &owner };
     int resets = 0;
 };
 
-constexpr std::array<const char*, 4> Keys { TotalGamesKey, TotalWinsKey, TotalLossesKey, AvgCardsLeftKey };
-constexpr std::array<const char*, 4> ValueLabels { "lblGames", "lblWins", "lblLosses", "lblAvgCards" };
-
-struct StatsCase {
-    const char* name;
-    std::array<const char*, 4> stored; // games, wins, losses, average
-    int damaged; // index of the entry that does not convert and so shows 0, or -1
-};
-
-class StatsShows : public DialogTest, public ::testing::WithParamInterface<StatsCase> {};
-TEST_P(StatsShows, ReadsTheFourCountersInOrderAndShowsEach)
+TEST_F(DialogTest, StatsShowsWhatTheStoreHoldsResetsAndEnablesTheOwnerHoweverItCloses)
 {
-    const StatsCase& c = GetParam();
-    for (std::size_t i = 0; i < Keys.size(); ++i)
-        store.Set(StatsSection, Keys[i], c.stored[i]);
-    QPointer<frmGameStats> dialog = OpenStats();
-    EXPECT_EQ(store.reads, (std::vector<std::string> { "Stats/TotalGames", "Stats/TotalLosses", "Stats/TotalWins", "Stats/AvgCardsLeft" }));
-    for (std::size_t i = 0; i < ValueLabels.size(); ++i)
-        EXPECT_EQ(LabelText(dialog, ValueLabels[i]), static_cast<int>(i) == c.damaged ? "0" : c.stored[i]) << ValueLabels[i];
-    ASSERT_EQ(boxes.boxes.size(), c.damaged < 0 ? 0u : 1u);
-    if (c.damaged < 0)
-        return;
-    const std::string& prompt = boxes.boxes[0].prompt;
-    EXPECT_NE(prompt.find(Keys[static_cast<std::size_t>(c.damaged)]), std::string::npos) << prompt;
-    EXPECT_NE(prompt.find(c.stored[static_cast<std::size_t>(c.damaged)]), std::string::npos) << prompt;
+    const struct { const char *games, *wins, *losses, *average, *shown, *report; void (*close)(frmGameStats*); } cases[] = {
+        { "1", "0", "1", "7", "1 0 1 7", nullptr, [](frmGameStats* d) { QTest::mouseClick(Button(d, "cmdClose"), Qt::LeftButton); } },
+        { "12", "5", "3x", "19", "12 5 0 19", "Stats/TotalLosses: \"3x\"", [](frmGameStats* d) { d->close(); } }, // damaged: reported, shown as 0
+        { "3", "3", "0", "0", "3 3 0 0", nullptr, [](frmGameStats* d) { QTest::keyClick(d, Qt::Key_Escape); } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown);
+        for (const auto& [key, text] : { std::pair { "TotalGames", c.games }, { "TotalWins", c.wins }, { "TotalLosses", c.losses }, { "AvgCardsLeft", c.average } })
+            store.Set("Stats", key, text);
+        store.reads.clear(), boxes.boxes.clear(), resets = 0;
+        QPointer<frmGameStats> dialog = OpenStats();
+        const auto shown = [&] { QStringList t; for (const char* label : { "lblGames", "lblWins", "lblLosses", "lblAvgCards" }) t << dialog->findChild<QLabel*>(label)->text(); return t.join(' '); };
+        EXPECT_EQ(store.reads, (std::vector<std::string> { "Stats/TotalGames", "Stats/TotalLosses", "Stats/TotalWins", "Stats/AvgCardsLeft" }));
+        EXPECT_EQ(shown(), c.shown);
+        ASSERT_EQ(boxes.boxes.size(), c.report ? 1u : 0u);
+        EXPECT_TRUE(!c.report || boxes.boxes[0].prompt.find(c.report) != std::string::npos) << "the report names the entry and its text";
+        QTest::mouseClick(Button(dialog, "cmdResetStats"), Qt::LeftButton);
+        EXPECT_EQ(resets, 1);
+        EXPECT_EQ(shown(), "0 0 0 0");
+        c.close(dialog);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(owner.isEnabled() && dialog.isNull()) << "the owner enabled again and the dialog unloaded";
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Counters, StatsShows,
-    ::testing::Values(StatsCase { "AfterALostGame", { "1", "0", "1", "7" }, -1 },
-        StatsCase { "DamagedLosses", { "12", "5", "3x", "19" }, 2 }),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(DialogTest, StatsResetCallsTheResetAndShowsZeros)
-{
-    for (const char* key : Keys)
-        store.Set(StatsSection, key, "9");
-    QPointer<frmGameStats> dialog = OpenStats();
-    QTest::mouseClick(Button(dialog, "cmdResetStats"), Qt::LeftButton);
-    EXPECT_EQ(resets, 1);
-    for (const char* name : ValueLabels)
-        EXPECT_EQ(LabelText(dialog, name), "0") << name;
-}
-
-class StatsCloses : public DialogTest, public ::testing::WithParamInterface<std::pair<const char*, std::function<void(frmGameStats&)>>> {};
-TEST_P(StatsCloses, EnablesTheOwnerAgainAndUnloads)
+TEST_F(DialogTest, StatsLayoutTakesTheFocusOnCloseAndNoEnterResets)
 {
     QPointer<frmGameStats> dialog = OpenStats();
-    ASSERT_FALSE(owner.isEnabled());
-    GetParam().second(*dialog);
-    EXPECT_TRUE(owner.isEnabled());
-    FlushDeletes();
-    EXPECT_TRUE(dialog.isNull());
+    EXPECT_EQ(dialog->size(), QSize(312, 237)); // and where each control lies; a label may grow downwards where the font needs it
+    for (const auto& [name, area] : { std::pair { "lblGames", QRect(128, 56, 121, 17) }, { "lblWins", QRect(128, 88, 121, 17) }, { "lblLosses", QRect(128, 120, 121, 17) },
+             { "lblAvgCards", QRect(232, 152, 65, 17) }, { "cmdResetStats", QRect(32, 192, 97, 33) }, { "cmdClose", QRect(176, 192, 97, 33) } }) {
+        const QWidget* control = dialog->findChild<QWidget*>(name);
+        EXPECT_EQ(control ? QRect(control->pos(), QSize(control->width(), std::min(control->height(), area.height()))) : QRect(), area) << name;
+    }
+    EXPECT_EQ(dialog->focusWidget(), Button(dialog, "cmdClose"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    Button(dialog, "cmdResetStats")->setFocus();
+    QTest::keyClick(dialog, Qt::Key_Return); // a stray Enter
     EXPECT_EQ(resets, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ways, StatsCloses,
-    ::testing::Values(std::make_pair("CloseButton", [](frmGameStats& d) { QTest::mouseClick(Button(&d, "cmdClose"), Qt::LeftButton); }),
-        std::make_pair("CloseBox", [](frmGameStats& d) { d.close(); }),
-        std::make_pair("Escape", [](frmGameStats& d) { QTest::keyClick(&d, Qt::Key_Escape); })),
-    [](const auto& info) { return std::string(info.param.first); });
-
-// The next widget after w in the focus chain that Tab stops at.
-QWidget* NextTabStop(QWidget* w)
+TEST_F(DialogTest, AboutShowsTheProgramVersionAndClosesOnEnterOrEscape)
 {
-    for (QWidget* next = w->nextInFocusChain(); next != w; next = next->nextInFocusChain())
-        if (next->focusPolicy() & Qt::TabFocus)
-            return next;
-    return w;
-}
-
-TEST_F(DialogTest, StatsLayout)
-{
-    QPointer<frmGameStats> dialog = OpenStats();
-    EXPECT_EQ(dialog->size(), QSize(312, 237));
-    EXPECT_FALSE(dialog->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-    const std::pair<const char*, QPoint> controls[] = { { "cmdResetStats", { 32, 192 } }, { "cmdClose", { 176, 192 } }, { "lblGames", { 128, 56 } },
-        { "lblWins", { 128, 88 } }, { "lblLosses", { 128, 120 } }, { "lblAvgCards", { 232, 152 } } };
-    for (const auto& [name, at] : controls) {
-        auto* control = dialog->findChild<QWidget*>(QString::fromLatin1(name));
-        ASSERT_NE(control, nullptr) << name;
-        EXPECT_EQ(control->pos(), at) << name;
+    for (const Qt::Key key : { Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape }) {
+        QPointer<frmAbout> about = new frmAbout(&owner);
+        about->Form_Load(), about->show();
+        EXPECT_EQ(about->findChild<QLabel*>("lblVersion")->text(), QStringLiteral("Version %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision));
+        QTest::keyClick(about, key);
+        EXPECT_FALSE(about->isVisible()) << key;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(about.isNull()) << key;
     }
-    QPushButton *closeButton = Button(dialog, "cmdClose"), *reset = Button(dialog, "cmdResetStats");
-    for (QPushButton* button : { closeButton, reset })
-        EXPECT_EQ(button->size(), QSize(97, 33)) << button->objectName().toStdString();
-    EXPECT_EQ(dialog->focusWidget(), closeButton) << "cmdClose leads the tab order";
-    EXPECT_EQ(NextTabStop(closeButton), reset);
-    EXPECT_EQ(NextTabStop(reset), closeButton) << "only the two buttons take the focus";
 }
 
-TEST_F(DialogTest, AboutShowsTheProgramVersion)
-{
-    QPointer<frmAbout> about = new frmAbout(&owner);
-    about->Form_Load();
-    EXPECT_EQ(LabelText(about, "lblVersion"), QStringLiteral("Version %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision));
-    EXPECT_NE(LabelText(about, "lblVersion"), "Version 1.0");
-}
-
-class AboutCloses : public DialogTest, public ::testing::WithParamInterface<Qt::Key> {};
-TEST_P(AboutCloses, OnTheKeyLikeAClickOnOK)
-{
-    QPointer<frmAbout> about = new frmAbout(&owner);
-    about->show();
-    QTest::keyClick(about, GetParam());
-    EXPECT_FALSE(about->isVisible());
-    FlushDeletes();
-    EXPECT_TRUE(about.isNull()) << "closing unloads it";
-}
-
-INSTANTIATE_TEST_SUITE_P(Keys, AboutCloses, ::testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape));
-
-using HelpCalls = std::vector<std::pair<std::string, std::uint32_t>>;
-
+// Records each call; a file it cannot find fails as with the platform viewer.
 struct FakeViewer final : HelpViewer {
-    void Open(QWidget*, const std::string& helpFile, HelpCommand command) override
+    void Open(QWidget*, const std::string& file, HelpCommand command) override
     {
-        calls.emplace_back(helpFile, static_cast<std::uint32_t>(command));
-        if (fails)
-            throw RuntimeError::FileNotFound(helpFile);
+        calls.emplace_back(file, static_cast<std::uint32_t>(command));
+        if (!QFile::exists(QString::fromStdString(file)))
+            throw RuntimeError::FileNotFound(file);
     }
-    HelpCalls calls;
-    bool fails = false; // throws as the platform viewer does when it cannot start
+    std::vector<std::pair<std::string, std::uint32_t>> calls;
 };
 
-struct HelpCase {
-    const char* name;
-    HelpCommand command;
-    std::uint32_t code; // what the viewer must be sent
-    const char* file;
-    bool viewerFails;
-    const char* prompt; // nullptr: no box
-    Icon icon;
-};
-
-class Help : public ::testing::TestWithParam<HelpCase> {};
-TEST_P(Help, ShowsTheRightBoxOrStartsTheViewer)
+TEST(Help, TellsOfNoHelpReportsAFailingViewerAndSendsTheViewerTheRightCommand)
 {
-    const HelpCase& c = GetParam();
-    testing::ScriptedMessageBoxes boxes;
-    FakeViewer viewer;
-    viewer.fails = c.viewerFails;
-    ShowHelp(nullptr, boxes, viewer, c.file, c.command, "Pairfall");
-    EXPECT_EQ(viewer.calls, (*c.file ? HelpCalls { { c.file, c.code } } : HelpCalls {}));
-    ASSERT_EQ(boxes.boxes.size(), c.prompt ? 1u : 0u);
-    if (!c.prompt)
-        return;
-    EXPECT_EQ(boxes.boxes[0].prompt, c.prompt);
-    EXPECT_EQ(boxes.boxes[0].icon, c.icon);
-    EXPECT_EQ(boxes.boxes[0].buttons, Buttons::OK);
-    EXPECT_EQ(boxes.boxes[0].title, "Pairfall");
+    const std::string missing = "/opt/pairfall/pairfall.hlp", present = PAIRFALL_SOURCE_DIR "/CMakeLists.txt";
+    const struct { HelpCommand command; std::uint32_t code; std::string file, prompt; Icon icon; } cases[] = {
+        { HelpCommand::Contents, 3, "", "Unable to display Help Contents. There is no Help associated with this project.", Icon::Information },
+        { HelpCommand::PartialKey, 0x0105, missing, "File not found: " + missing, Icon::None },
+        { HelpCommand::Contents, 3, present, "", Icon::None }, { HelpCommand::PartialKey, 0x0105, present, "", Icon::None },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.code) + " " + c.file);
+        pairfall::testing::ScriptedMessageBoxes boxes; FakeViewer viewer;
+        ShowHelp(nullptr, boxes, viewer, c.file, c.command, "Pairfall");
+        EXPECT_EQ(viewer.calls, (c.file.empty() ? decltype(viewer.calls) {} : decltype(viewer.calls) { { c.file, c.code } }));
+        ASSERT_EQ(boxes.boxes.size(), c.prompt.empty() ? 0u : 1u);
+        for (const auto& box : boxes.boxes)
+            EXPECT_EQ(std::tuple(box.prompt, box.buttons, box.title, box.icon), std::tuple(c.prompt, Buttons::OK, "Pairfall", c.icon));
+    }
 }
 
-constexpr const char* NoHelp = "Unable to display Help Contents. There is no Help associated with this project.";
-constexpr const char* HelpFile = "/opt/pairfall/pairfall.hlp";
-constexpr const char* NotFound = "File not found: /opt/pairfall/pairfall.hlp";
-INSTANTIATE_TEST_SUITE_P(Commands, Help,
-    ::testing::Values(HelpCase { "ContentsNoFile", HelpCommand::Contents, 3, "", false, NoHelp, Icon::Information },
-        HelpCase { "SearchNoFile", HelpCommand::PartialKey, 0x0105, "", false, NoHelp, Icon::Information },
-        HelpCase { "ContentsViewerFails", HelpCommand::Contents, 3, HelpFile, true, NotFound, Icon::None },
-        HelpCase { "SearchViewerFails", HelpCommand::PartialKey, 0x0105, HelpFile, true, NotFound, Icon::None },
-        HelpCase { "ContentsViewerWorks", HelpCommand::Contents, 3, HelpFile, false, nullptr, Icon::None },
-        HelpCase { "SearchViewerWorks", HelpCommand::PartialKey, 0x0105, HelpFile, false, nullptr, Icon::None }),
-    [](const auto& info) { return std::string(info.param.name); });
-
-}
 }
