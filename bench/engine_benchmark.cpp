@@ -2,7 +2,6 @@
 #include "game/Deck.h"
 #include "game/Game.h"
 #include "game/RandomSource.h"
-#include "stats/MemorySettingsStore.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,9 +12,17 @@ namespace {
 class NullTable final : public TableView {
 public:
     void SetSlotPicture(Int16, const std::string& path) override { benchmark::DoNotOptimize(path.data()); }
-    void SetOutlineVisible(Int16, bool) override {}
+    void SetOutlineVisible(Int16, bool) override { }
     void SetStatusText(const std::string& text) override { benchmark::DoNotOptimize(text.data()); }
     Answer MessageBox(const std::string&, Buttons, const std::string&, Icon) override { return Answer::No; }
+};
+
+// Keeps nothing: a finished game's statistics go nowhere.
+class NullStore final : public SettingsStore {
+public:
+    std::string ReadSetting(const std::string&, const std::string&, const std::string&, const std::string& defaultText) override { return defaultText; }
+    void WriteSetting(const std::string&, const std::string&, const std::string&, const std::string& text) override { benchmark::DoNotOptimize(text.data()); }
+    void Commit() override { }
 };
 
 struct Table {
@@ -34,11 +41,11 @@ struct Table {
             state.SlotValue(i) = values[i];
         state.SlotsFilled = 12;
         state.CardsLeft = 40;
-        state.GameOver = 0;
+        state.GameOver = GameOverFlag::No;
     }
     GameState state;
     NullTable view;
-    MemorySettingsStore store;
+    NullStore store;
     ClockRandomSource random;
     Game game;
 };

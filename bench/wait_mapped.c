@@ -144,11 +144,21 @@ int main(int argc, char* argv[])
     int opt;
     while ((opt = getopt(argc, argv, "n:s:t:l:")) != -1) {
         switch (opt) {
-        case 'n': title = optarg; break;
-        case 's': settle = strtol(optarg, NULL, 10); break;
-        case 't': timeout = strtol(optarg, NULL, 10); break;
-        case 'l': log = optarg; break;
-        default: usage(); return 1;
+        case 'n':
+            title = optarg;
+            break;
+        case 's':
+            settle = strtol(optarg, NULL, 10);
+            break;
+        case 't':
+            timeout = strtol(optarg, NULL, 10);
+            break;
+        case 'l':
+            log = optarg;
+            break;
+        default:
+            usage();
+            return 1;
         }
     }
     if (optind >= argc || settle < 0 || timeout <= 0) {

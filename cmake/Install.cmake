@@ -64,7 +64,7 @@ if(UNIX AND NOT APPLE)
 
   set(_pf_icon_sizes "")
   foreach(_pf_size 16 32 48 64 128 256)
-    set(_pf_icon "${_pf_root}/ui/icons/pairfall-${_pf_size}.png")
+    set(_pf_icon "${_pf_root}/art/icons/pairfall-${_pf_size}.png")
     if(EXISTS "${_pf_icon}")
       install(FILES "${_pf_icon}"
               DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_pf_size}x${_pf_size}/apps"
@@ -73,7 +73,7 @@ if(UNIX AND NOT APPLE)
     endif()
   endforeach()
   if(NOT _pf_icon_sizes)
-    message(WARNING "No ui/icons/pairfall-<size>.png found: the package will have no icon")
+    message(WARNING "No art/icons/pairfall-<size>.png found: the package will have no icon")
   endif()
 
   install(FILES "${_pf_root}/LICENSE" DESTINATION "${CMAKE_INSTALL_DOCDIR}" RENAME copyright)

@@ -4,7 +4,7 @@ namespace pairfall {
 
 Int16 CardValue(Int16 id)
 {
-    if (id < 1 || id > CardsInDeck)
+    if (!IsCardId(id))
         return 0;
     return static_cast<Int16>((id - 1) % CardsPerRank + 1);
 }

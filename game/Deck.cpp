@@ -35,7 +35,7 @@ void Shuffle_Deck(GameState& state, RandomSource& random)
         state.FaceSlot(i) = NoSlot;
     state.FaceRank = NoRank;
     state.SlotsFilled = 0;
-    state.SelMode = NothingSelected;
+    state.SelMode = SelectionMode::NothingSelected;
     state.FirstSlot = NoSlot;
     state.CardsLeft = CardsInDeck;
 }

@@ -9,7 +9,13 @@ namespace pairfall {
 // the player: the window's error boundary shows it as it stands.
 class RuntimeError : public std::runtime_error {
 public:
-    enum class Kind { Overflow, TypeMismatch, DivisionByZero, FileNotFound, BadPicture, SettingsWrite, SubscriptOutOfRange };
+    enum class Kind { Overflow,
+        TypeMismatch,
+        DivisionByZero,
+        FileNotFound,
+        BadPicture,
+        SettingsWrite,
+        SubscriptOutOfRange };
 
     RuntimeError(Kind kind, const std::string& description);
 

@@ -4,9 +4,6 @@
 
 namespace pairfall {
 
-// The application title, under which every entry of the program is stored.
-inline constexpr const char* ApplicationTitle = "Pairfall";
-
 // The per-user settings store: text values addressed by application,
 // section and key.
 class SettingsStore {

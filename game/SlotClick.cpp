@@ -1,65 +1,72 @@
 #include "game/Game.h"
 
-#include "game/RuntimeError.h"
+#include "game/Texts.h"
 
 namespace pairfall {
 
+// One click on a slot is one whole step of the game.
 void Game::Slot_Click(Int16 Index)
 {
-    const Int16 v = m_s.SlotValue(Index);
+    const Int16 value = m_s.SlotValue(Index);
 
-    // A: a finished game only offers the next one.
-    if (m_s.GameOver == 1) {
+    // A finished game only offers the next one.
+    if (m_s.GameOver == GameOverFlag::Yes) {
         AskToPlayAgain(PlayAgainPrompt, ApplicationTitle);
         return;
     }
 
-    if ((v == 0 || v == Ten) && m_s.SelMode == NothingSelected) {
-        // C: deal onto an empty slot or a ten.
-        if (v == 0)
+    const bool emptyOrTen = value == 0 || value == Ten;
+    if (m_s.SelMode == SelectionMode::NothingSelected && emptyOrTen) {
+        if (value == 0)
             m_s.SlotsFilled = Add16(m_s.SlotsFilled, 1);
         DealOnto(Index);
         if (m_s.CardsLeft == 0)
             You_Win();
-    } else if (m_s.SelMode == NothingSelected) {
-        // D: first selection.
-        m_view.SetOutlineVisible(Index, true);
-        if (v <= Ten) {
-            m_s.SelMode = NumberSelected;
-            m_s.FirstSlot = Index;
-        } else {
-            m_s.SelMode = CollectingFaces;
-            m_s.FaceCount = 1;
-            m_s.FaceRank = v;
-            m_s.FaceSlot(1) = Index;
-        }
-    } else if (m_s.SelMode == NumberSelected) {
+    } else if (m_s.SelMode == SelectionMode::NothingSelected) {
+        SelectFirst(Index, value);
+    } else if (m_s.SelMode == SelectionMode::NumberSelected) {
         ClickWithNumberSelected(Index);
-    } else if (m_s.SelMode == CollectingFaces) {
-        ClickWhileCollectingFaces(Index, v);
+    } else if (m_s.SelMode == SelectionMode::CollectingFaces) {
+        ClickWhileCollectingFaces(Index, value);
     }
 
-    // G: once the table is full, every click ends with the no-play test.
+    // Once the table is full, every click ends with the no-play test, even
+    // one that only selected a card or showed a rule message.
     if (m_s.SlotsFilled == SlotCount)
         Check_NoPlay();
 }
 
-// E
+// A number card waits for its partner; a face card starts a collection of its rank.
+void Game::SelectFirst(Int16 Index, Int16 value)
+{
+    m_view.SetOutlineVisible(Index, true);
+    if (value <= Ten) {
+        m_s.SelMode = SelectionMode::NumberSelected;
+        m_s.FirstSlot = Index;
+    } else {
+        m_s.SelMode = SelectionMode::CollectingFaces;
+        m_s.FaceCount = 1;
+        m_s.FaceRank = value;
+        m_s.FaceSlot(1) = Index;
+    }
+}
+
+// The second card of a pair: the same card puts it back, a partner making 10
+// covers both, anything else is the rule message.
 void Game::ClickWithNumberSelected(Int16 Index)
 {
     if (Index == m_s.FirstSlot) {
         m_view.SetOutlineVisible(Index, false);
-        m_s.SelMode = NothingSelected;
-        m_s.FirstSlot = NoSlot;
+        ClearSelection();
         return;
     }
     const Int16 total = Add16(m_s.SlotValue(Index), m_s.SlotValue(m_s.FirstSlot));
     if (total != PairTotal) {
+        // The message shows while the outline still marks the first card.
         m_view.MessageBox(NotTenMessage, Buttons::OK, ApplicationTitle);
         m_view.SetOutlineVisible(m_s.FirstSlot, false);
         m_view.SetOutlineVisible(Index, false);
-        m_s.SelMode = NothingSelected;
-        m_s.FirstSlot = NoSlot;
+        ClearSelection();
         return;
     }
     // The selected card is covered first; if the deck runs out on it the
@@ -77,49 +84,56 @@ void Game::ClickWithNumberSelected(Int16 Index)
         You_Win();
         return;
     }
-    m_s.SelMode = NothingSelected;
-    m_s.FirstSlot = NoSlot;
+    ClearSelection();
 }
 
-// F
-void Game::ClickWhileCollectingFaces(Int16 Index, Int16 v)
+// While face cards are collected: a selected one is put back, one more of
+// the rank is added (the fourth covers all four), any other slot releases all.
+void Game::ClickWhileCollectingFaces(Int16 Index, Int16 value)
 {
-    bool deselected = false;
+    if (DeselectFace(Index))
+        return;
+    if (value != m_s.FaceRank) {
+        m_view.MessageBox(AllFourFacesMessage, Buttons::OK, ApplicationTitle);
+        ClearSelection();
+        ReleaseFaceCards();
+        return;
+    }
+    AddFace(Index);
+    if (m_s.FaceCount == FaceCardsPerRank)
+        CoverFaceCards();
+}
+
+// True when Index was one of the selected faces; the last one put back ends the collection.
+bool Game::DeselectFace(Int16 Index)
+{
     for (Int16 i = 1; i <= FaceCardsPerRank; ++i) {
         if (m_s.FaceSlot(i) != Index)
             continue;
-        deselected = true;
         m_view.SetOutlineVisible(Index, false);
         m_s.FaceSlot(i) = NoSlot;
         m_s.FaceCount = Sub16(m_s.FaceCount, 1);
         if (m_s.FaceCount == 0) {
             m_s.FaceRank = NoRank;
-            m_s.SelMode = NothingSelected;
-            m_s.FirstSlot = NoSlot;
+            ClearSelection();
         }
+        return true;
     }
-    if (deselected || m_s.SelMode != CollectingFaces)
-        return;
+    return false;
+}
 
-    if (v != m_s.FaceRank) {
-        m_view.MessageBox(AllFourFacesMessage, Buttons::OK, ApplicationTitle);
-        m_s.SelMode = NothingSelected;
-        m_s.FirstSlot = NoSlot;
-        ReleaseFaceCards();
-        return;
-    }
-
+// The face takes the lowest free entry, which may be one freed by a deselection.
+void Game::AddFace(Int16 Index)
+{
     m_view.SetOutlineVisible(Index, true);
     m_s.FaceCount = Add16(m_s.FaceCount, 1);
     Int16 freeEntry = 1;
     while (m_s.FaceSlot(freeEntry) != NoSlot)
         ++freeEntry; // FaceSlot(5) throws: at most three entries are taken here
     m_s.FaceSlot(freeEntry) = Index;
-    if (m_s.FaceCount == FaceCardsPerRank)
-        CoverFaceCards();
 }
 
-// In entry order, which a freed entry reused makes differ from the order of selection.
+// In entry order, which a reused entry makes differ from the order of selection.
 void Game::CoverFaceCards()
 {
     for (Int16 i = 1; i <= FaceCardsPerRank; ++i) {
@@ -132,8 +146,7 @@ void Game::CoverFaceCards()
             break;
         }
     }
-    m_s.SelMode = NothingSelected;
-    m_s.FirstSlot = NoSlot;
+    ClearSelection();
 }
 
 void Game::ReleaseFaceCards()
@@ -144,6 +157,12 @@ void Game::ReleaseFaceCards()
             m_s.FaceSlot(i) = NoSlot;
         }
     }
+}
+
+void Game::ClearSelection()
+{
+    m_s.SelMode = SelectionMode::NothingSelected;
+    m_s.FirstSlot = NoSlot;
 }
 
 }

@@ -6,9 +6,14 @@
 
 namespace pairfall {
 
-enum class Buttons { OK, YesNo };
-enum class Icon { None, Information, Critical };
-enum class Answer { OK, Yes, No };
+enum class Buttons { OK,
+    YesNo };
+enum class Icon { None,
+    Information,
+    Critical };
+enum class Answer { OK,
+    Yes,
+    No };
 
 // The display operations the game drives; the window maps them onto its
 // controls, tests onto a recorder.

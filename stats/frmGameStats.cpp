@@ -1,12 +1,12 @@
 #include "stats/frmGameStats.h"
 
+#include "art/ProgramIcon.h"
+#include "game/Conversions.h"
 #include "game/RuntimeError.h"
+#include "game/SettingsEntries.h"
 #include "game/SettingsStore.h"
-#include "stats/Conversions.h"
-#include "stats/StatsStore.h"
-#include "ui/ErrorBoundary.h"
-#include "ui/DialogFont.h"
-#include "ui/ProgramIcon.h"
+#include "widgets/DialogFont.h"
+#include "widgets/ErrorBoundary.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "fakes/MemorySettingsStore.h"
+#include "fakes/RecordingTableView.h"
 #include "fakes/ScriptedRandom.h"
 #include "game/Game.h"
 #include "game/RuntimeError.h"
 #include "game/TableView.h"
-#include "stats/MemorySettingsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -17,35 +18,6 @@ namespace pairfall::testing {
 
 using Kind = RuntimeError::Kind;
 using Strings = std::vector<std::string>;
-
-// Records what the game shows and gives every Yes/No question the same answer.
-class RecordingTableView final : public TableView {
-public:
-    void SetSlotPicture(Int16 slot, const std::string& path) override
-    {
-        pictures.at(slot) = path;
-        log.push_back("picture " + std::to_string(slot) + " " + path);
-    }
-    void SetOutlineVisible(Int16 slot, bool visible) override
-    {
-        outlines.at(slot) = visible;
-        log.push_back((visible ? "show " : "hide ") + std::to_string(slot));
-    }
-    void SetStatusText(const std::string& text) override { log.push_back("status " + (status = text)); }
-    Answer MessageBox(const std::string& prompt, Buttons buttons, const std::string& title, Icon icon) override
-    {
-        boxes.push_back(title + "|" + prompt + (buttons == Buttons::OK ? "|OK" : "|YesNo") + (icon == Icon::None ? "" : "|icon"));
-        return buttons == Buttons::OK ? Answer::OK : answer;
-    }
-    long OutlinesShown() const { return std::ranges::count(outlines, true); }
-
-    std::array<std::string, 12> pictures;
-    std::array<bool, 12> outlines {};
-    std::string status;
-    Strings boxes; // "title|prompt|OK" or "title|prompt|YesNo", "|icon" added for an icon
-    Strings log;   // pictures, outlines and status texts, in order
-    Answer answer = Answer::No;
-};
 
 // Runs f, expects it to stop with a RuntimeError of this kind and returns the error's description.
 template<typename F>
@@ -76,7 +48,12 @@ inline const std::vector<Int16> DeadTable = { 11, 11, 11, 12, 12, 12, 13, 13, 13
 // A game as start-up leaves it, with a recording view, an in-memory store and a fixed shuffle.
 class GameFixture : public ::testing::Test {
 protected:
-    GameFixture() : game(state, view, store, random, "/opt/pairfall") { game.BuildDeck(); game.Shuffle_Deck(); }
+    GameFixture()
+        : game(state, view, store, random, "/opt/pairfall")
+    {
+        game.BuildDeck();
+        game.Shuffle_Deck();
+    }
 
     // Brings cards of these values to the top of the deck, the first to be dealt first.
     void StackDeck(const std::vector<Int16>& values)
@@ -108,7 +85,7 @@ protected:
     std::vector<Int16> DealtSlots() const
     {
         std::vector<Int16> slots;
-        for (const std::string& line : view.log)
+        for (const std::string& line : view.log.events)
             if (line.starts_with("picture ") && !line.ends_with(game.EmptySlotPicturePath()))
                 slots.push_back(static_cast<Int16>(std::stoi(line.substr(8))));
         return slots;

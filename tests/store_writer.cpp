@@ -10,8 +10,8 @@
 #include "game/Deck.h"
 #include "game/Game.h"
 #include "game/RandomSource.h"
+#include "game/SettingsEntries.h"
 #include "stats/QtSettingsStore.h"
-#include "stats/StatsStore.h"
 
 #include <QCoreApplication>
 
@@ -25,9 +25,9 @@ namespace {
 
 class SilentTable final : public pairfall::TableView {
 public:
-    void SetSlotPicture(pairfall::Int16, const std::string&) override {}
-    void SetOutlineVisible(pairfall::Int16, bool) override {}
-    void SetStatusText(const std::string&) override {}
+    void SetSlotPicture(pairfall::Int16, const std::string&) override { }
+    void SetOutlineVisible(pairfall::Int16, bool) override { }
+    void SetStatusText(const std::string&) override { }
     pairfall::Answer MessageBox(const std::string&, pairfall::Buttons, const std::string&, pairfall::Icon) override { return pairfall::Answer::No; }
 };
 
@@ -43,7 +43,7 @@ int PlayToTheEnd(unsigned seed)
     game.BuildDeck();
     game.Shuffle_Deck();
     std::mt19937 player(seed);
-    while (state.GameOver == 0)
+    while (state.GameOver == pairfall::GameOverFlag::No)
         game.Slot_Click(static_cast<pairfall::Int16>(player() % 12));
     std::printf("ended %d %d %d %d\n", state.TotalGames, state.TotalWins, state.TotalLosses, state.AvgCardsLeft);
     std::fflush(stdout);

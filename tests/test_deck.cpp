@@ -23,8 +23,9 @@ TEST(Deck, AShuffleIsSevenPassesOfFiftyTwoSwapsWithAFreshSeedThenResetsTheDeal)
 {
     GameState state;
     BuildDeck(state);
-    std::tie(state.CardsLeft, state.FirstSlot, state.SelMode, state.SlotsFilled, state.FaceCount, state.FaceRank, state.TotalGames, state.GameOver) =
-        std::tuple(7, 3, 2, 9, 3, 12, 5, 1);
+    std::tie(state.CardsLeft, state.FirstSlot, state.SlotsFilled, state.FaceCount, state.FaceRank, state.TotalGames) = std::tuple(7, 3, 9, 3, 12, 5);
+    state.SelMode = SelectionMode::CollectingFaces;
+    state.GameOver = GameOverFlag::Yes;
     state.SlotValue(4) = 8;
     for (Int16 i = 0; i <= 4; ++i)
         state.FaceSlot(i) = 7;
@@ -39,10 +40,10 @@ TEST(Deck, AShuffleIsSevenPassesOfFiftyTwoSwapsWithAFreshSeedThenResetsTheDeal)
     for (Int16 i = 1; i <= CardsInDeck; ++i)
         EXPECT_EQ(state.Deck(i).Id, model[i]) << i;
     EXPECT_EQ(std::tuple(random.next, random.reseeds), std::tuple(364u, 1));
-    EXPECT_EQ(std::tuple(state.CardsLeft, state.SelMode, state.FirstSlot, state.FaceRank, state.SlotsFilled), std::tuple(52, 0, -1, -1, 0));
+    EXPECT_EQ(std::tuple(state.CardsLeft, static_cast<int>(state.SelMode), state.FirstSlot, state.FaceRank, state.SlotsFilled), std::tuple(52, 0, -1, -1, 0));
     EXPECT_EQ(std::tuple(state.FaceSlot(1), state.FaceSlot(2), state.FaceSlot(3), state.FaceSlot(4)), std::tuple(-1, -1, -1, -1));
     // Left alone: FaceCount, FaceSlot(0), GameOver, the table and the statistics.
-    EXPECT_EQ(std::tuple(state.FaceCount, state.FaceSlot(0), state.GameOver, state.SlotValue(4), state.TotalGames), std::tuple(3, 7, 1, 8, 5));
+    EXPECT_EQ(std::tuple(state.FaceCount, state.FaceSlot(0), static_cast<int>(state.GameOver), state.SlotValue(4), state.TotalGames), std::tuple(3, 7, 1, 8, 5));
     random.values.assign(364, std::nextafter(1.0f, 0.0f)), random.next = 0; // the highest r there is
     Shuffle_Deck(state, random);
     EXPECT_EQ(std::tuple(random.reseeds, IsShuffledDeck(state)), std::tuple(2, true));

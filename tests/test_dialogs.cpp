@@ -1,11 +1,11 @@
+#include "fakes/MemorySettingsStore.h"
 #include "fakes/ScriptedMessageBoxes.h"
 #include "game/RuntimeError.h"
 #include "game/Version.h"
-#include "stats/MemorySettingsStore.h"
 #include "stats/frmGameStats.h"
-#include "ui/ErrorBoundary.h"
 #include "ui/HelpCommands.h"
 #include "ui/frmAbout.h"
+#include "widgets/ErrorBoundary.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 using namespace pairfall;
+using namespace pairfall::testing;
 
 namespace {
 
@@ -35,7 +36,10 @@ protected:
 
 TEST_F(DialogTest, StatsShowsWhatTheStoreHoldsResetsAndEnablesTheOwnerHoweverItCloses)
 {
-    const struct { const char *games, *wins, *losses, *average, *shown, *report; void (*close)(frmGameStats*); } cases[] = {
+    const struct {
+        const char *games, *wins, *losses, *average, *shown, *report;
+        void (*close)(frmGameStats*);
+    } cases[] = {
         { "1", "0", "1", "7", "1 0 1 7", nullptr, [](frmGameStats* d) { QTest::mouseClick(Button(d, "cmdClose"), Qt::LeftButton); } },
         { "12", "5", "3x", "19", "12 5 0 19", "Stats/TotalLosses: \"3x\"", [](frmGameStats* d) { d->close(); } }, // damaged: reported, shown as 0
         { "3", "3", "0", "0", "3 3 0 0", nullptr, [](frmGameStats* d) { QTest::keyClick(d, Qt::Key_Escape); } },
@@ -103,14 +107,21 @@ struct FakeViewer final : HelpViewer {
 TEST(Help, TellsOfNoHelpReportsAFailingViewerAndSendsTheViewerTheRightCommand)
 {
     const std::string missing = "/opt/pairfall/pairfall.hlp", present = PAIRFALL_SOURCE_DIR "/CMakeLists.txt";
-    const struct { HelpCommand command; std::uint32_t code; std::string file, prompt; Icon icon; } cases[] = {
+    const struct {
+        HelpCommand command;
+        std::uint32_t code;
+        std::string file, prompt;
+        Icon icon;
+    } cases[] = {
         { HelpCommand::Contents, 3, "", "Unable to display Help Contents. There is no Help associated with this project.", Icon::Information },
         { HelpCommand::PartialKey, 0x0105, missing, "File not found: " + missing, Icon::None },
-        { HelpCommand::Contents, 3, present, "", Icon::None }, { HelpCommand::PartialKey, 0x0105, present, "", Icon::None },
+        { HelpCommand::Contents, 3, present, "", Icon::None },
+        { HelpCommand::PartialKey, 0x0105, present, "", Icon::None },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.code) + " " + c.file);
-        pairfall::testing::ScriptedMessageBoxes boxes; FakeViewer viewer;
+        pairfall::testing::ScriptedMessageBoxes boxes;
+        FakeViewer viewer;
         ShowHelp(nullptr, boxes, viewer, c.file, c.command, "Pairfall");
         EXPECT_EQ(viewer.calls, (c.file.empty() ? decltype(viewer.calls) {} : decltype(viewer.calls) { { c.file, c.code } }));
         ASSERT_EQ(boxes.boxes.size(), c.prompt.empty() ? 0u : 1u);

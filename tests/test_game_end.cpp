@@ -7,7 +7,7 @@ protected:
     // Ends the game: a win when no cards are left, else a loss on a dead table.
     void Finish(Int16 cardsLeft, Answer answer = Answer::No)
     {
-        state.GameOver = 0;
+        state.GameOver = GameOverFlag::No;
         view.answer = answer;
         LayTable(DeadTable, cardsLeft);
         cardsLeft == 0 ? game.You_Win() : game.Check_NoPlay();
@@ -20,28 +20,21 @@ protected:
     }
 };
 
-struct NoPlayCase { const char* name; bool lost; std::vector<Int16> table; };
-class NoPlay : public GameFixture, public ::testing::WithParamInterface<NoPlayCase> {};
+struct NoPlayCase {
+    const char* name;
+    bool lost;
+    std::vector<Int16> table;
+};
+class NoPlay : public GameFixture, public ::testing::WithParamInterface<NoPlayCase> { };
 
 TEST_P(NoPlay, FindsAPlayOrEndsTheGame)
 {
     LayTable(GetParam().table, 20);
     game.Check_NoPlay();
-    EXPECT_EQ(std::tuple(state.GameOver, view.boxes.size(), store.writes.size()), GetParam().lost ? std::tuple(1, 1u, 4u) : std::tuple(0, 0u, 0u));
+    EXPECT_EQ(std::tuple(static_cast<int>(state.GameOver), view.boxes.size(), store.writes.size()), GetParam().lost ? std::tuple(1, 1u, 4u) : std::tuple(0, 0u, 0u));
 }
 
-INSTANTIATE_TEST_SUITE_P(GameEnd, NoPlay, ::testing::Values(
-    NoPlayCase { "dead_table", true, DeadTable },
-    NoPlayCase { "ten_in_last_slot", false, { 11, 11, 11, 12, 12, 12, 13, 13, 13, 1, 2, 10 } },
-    NoPlayCase { "ten_in_first_slot", false, { 10, 11, 11, 12, 12, 12, 13, 13, 13, 1, 2, 3 } },
-    NoPlayCase { "ten_in_middle_slot", false, { 11, 11, 11, 12, 12, 10, 13, 13, 13, 1, 2, 3 } },
-    NoPlayCase { "four_kings", false, { 11, 11, 11, 12, 12, 13, 13, 13, 13, 1, 2, 3 } },
-    NoPlayCase { "four_jacks", false, { 11, 11, 11, 11, 12, 12, 13, 13, 1, 2, 3, 4 } },
-    NoPlayCase { "four_queens", false, { 12, 11, 12, 11, 12, 13, 12, 13, 1, 2, 3, 4 } },
-    NoPlayCase { "two_fives", false, { 11, 11, 11, 12, 12, 12, 13, 13, 13, 5, 2, 5 } },
-    NoPlayCase { "nine_and_two_make_eleven", true, { 11, 11, 11, 12, 12, 12, 13, 13, 13, 9, 2, 2 } },
-    NoPlayCase { "pair_in_slots_10_and_11", false, { 11, 11, 11, 12, 12, 12, 13, 13, 13, 2, 3, 7 } },
-    NoPlayCase { "pair_in_slots_0_and_1", false, { 1, 9, 11, 11, 11, 12, 12, 12, 13, 13, 13, 2 } }),
+INSTANTIATE_TEST_SUITE_P(GameEnd, NoPlay, ::testing::Values(NoPlayCase { "dead_table", true, DeadTable }, NoPlayCase { "ten_in_last_slot", false, { 11, 11, 11, 12, 12, 12, 13, 13, 13, 1, 2, 10 } }, NoPlayCase { "ten_in_first_slot", false, { 10, 11, 11, 12, 12, 12, 13, 13, 13, 1, 2, 3 } }, NoPlayCase { "ten_in_middle_slot", false, { 11, 11, 11, 12, 12, 10, 13, 13, 13, 1, 2, 3 } }, NoPlayCase { "four_kings", false, { 11, 11, 11, 12, 12, 13, 13, 13, 13, 1, 2, 3 } }, NoPlayCase { "four_jacks", false, { 11, 11, 11, 11, 12, 12, 13, 13, 1, 2, 3, 4 } }, NoPlayCase { "four_queens", false, { 12, 11, 12, 11, 12, 13, 12, 13, 1, 2, 3, 4 } }, NoPlayCase { "two_fives", false, { 11, 11, 11, 12, 12, 12, 13, 13, 13, 5, 2, 5 } }, NoPlayCase { "nine_and_two_make_eleven", true, { 11, 11, 11, 12, 12, 12, 13, 13, 13, 9, 2, 2 } }, NoPlayCase { "pair_in_slots_10_and_11", false, { 11, 11, 11, 12, 12, 12, 13, 13, 13, 2, 3, 7 } }, NoPlayCase { "pair_in_slots_0_and_1", false, { 1, 9, 11, 11, 11, 12, 12, 12, 13, 13, 13, 2 } }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GameEnd, LossesKeepARoundedRunningAverage)
@@ -74,9 +67,9 @@ TEST_F(GameEnd, ALossIsSavedThenAsksNoLeavesTheTableYesStartsANewGame)
     Finish(17);
     EXPECT_EQ(view.boxes, Strings { "You LOSE|You lose, would you like to play again?|YesNo" });
     EXPECT_EQ(std::tuple(store.writes, store.commits), std::tuple(StatsWrite(17, 1, 3, 1), 1));
-    EXPECT_EQ(std::tuple(state.SlotValue(0), view.outlines[9], view.status, state.GameOver), std::tuple(11, true, "There are 17 cards left", 1));
+    EXPECT_EQ(std::tuple(state.SlotValue(0), view.outlines[9], view.status, static_cast<int>(state.GameOver)), std::tuple(11, true, "There are 17 cards left", 1));
     Finish(17, Answer::Yes);
-    EXPECT_EQ(std::tuple(state.GameOver, state.CardsLeft, state.SlotsFilled, view.status, state.TotalLosses), std::tuple(0, 52, 0, "Ready", 2));
+    EXPECT_EQ(std::tuple(static_cast<int>(state.GameOver), state.CardsLeft, state.SlotsFilled, view.status, state.TotalLosses), std::tuple(0, 52, 0, "Ready", 2));
 }
 
 TEST_F(GameEnd, AWinClearsTheTableAndAsksButNotWithCardsLeft)
@@ -87,19 +80,19 @@ TEST_F(GameEnd, AWinClearsTheTableAndAsksButNotWithCardsLeft)
     EXPECT_EQ(store.writes, StatsWrite(12, 2, 1, 1));
     for (Int16 i = 0; i < 12; ++i)
         EXPECT_EQ(std::tuple(state.SlotValue(i), view.pictures[i]), std::tuple(0, game.EmptySlotPicturePath()));
-    EXPECT_EQ(std::tuple(view.OutlinesShown(), state.SlotsFilled, view.status, state.GameOver), std::tuple(0, 0, "There are 0 cards left", 1));
+    EXPECT_EQ(std::tuple(view.OutlinesShown(), state.SlotsFilled, view.status, static_cast<int>(state.GameOver)), std::tuple(0, 0, "There are 0 cards left", 1));
     EXPECT_EQ(view.boxes, Strings { "You WIN|Would you like to play again?|YesNo" });
     LayTable({ 1, 2, 3 }, 1);
-    view.log.clear();
+    view.log.Clear();
     game.You_Win();
-    EXPECT_EQ(std::tuple(view.log.size(), store.writes.size(), state.SlotValue(0)), std::tuple(0u, 4u, 1));
+    EXPECT_EQ(std::tuple(view.log.events.size(), store.writes.size(), state.SlotValue(0)), std::tuple(0u, 4u, 1));
 }
 
 TEST_F(GameEnd, TheDeckRunsOutWhileCoveringAPair)
 {
     LayTable({ 11, 11, 11, 12, 12, 12, 13, 13, 13, 3, 4, 7 }, 1);
     Click({ 9 });
-    view.log.clear();
+    view.log.Clear();
     Click({ 11 }); // the selected card takes the last card; the game is won once and not lost after
     EXPECT_EQ(DealtSlots(), std::vector<Int16> { 9 });
     EXPECT_EQ(std::tuple(view.boxes, Counters()), std::tuple(Strings { "You WIN|Would you like to play again?|YesNo" }, std::tuple(1, 1, 0, 0)));
@@ -109,10 +102,10 @@ TEST_F(GameEnd, TheDeckRunsOutWhileCoveringFourFaces)
 {
     LayTable({ 13, 13, 13, 13, 1, 1, 1, 1, 2, 2, 2, 3 }, 2);
     Click({ 0, 1, 2 });
-    view.log.clear();
+    view.log.Clear();
     Click({ 3 });
     EXPECT_EQ(DealtSlots(), (std::vector<Int16> { 0, 1 }));
-    EXPECT_EQ(std::tuple(view.boxes.size(), state.TotalWins, state.SelMode), std::tuple(1u, 1, 0));
+    EXPECT_EQ(std::tuple(view.boxes.size(), state.TotalWins, static_cast<int>(state.SelMode)), std::tuple(1u, 1, 0));
     EXPECT_EQ(std::tuple(state.FaceSlot(3), state.FaceSlot(4)), std::tuple(2, 3)); // left to the next New game
 }
 
@@ -124,10 +117,10 @@ TEST_F(GameEnd, ACounterThatCannotGrowRecordsNothingButTheGameIsOver)
     for (const auto& [games, wins, losses, left, error] : cases) {
         SCOPED_TRACE(::testing::Message() << games << " games, " << wins << " wins, " << losses << " losses, " << left << " left");
         Counters() = std::tuple(games, wins, losses, 3);
-        view.log.clear();
+        view.log.Clear();
         ExpectError([&] { Finish(left); }, error);
         EXPECT_EQ(Counters(), std::tuple(games, wins, losses, 3));
-        EXPECT_EQ(std::tuple(store.writes.size(), view.boxes.size(), view.log.size(), state.GameOver), std::tuple(0u, 0u, 0u, 1));
+        EXPECT_EQ(std::tuple(store.writes.size(), view.boxes.size(), view.log.events.size(), static_cast<int>(state.GameOver)), std::tuple(0u, 0u, 0u, 1));
     }
 }
 
@@ -149,11 +142,11 @@ TEST_F(GameEnd, ResetWritesZerosAndNewGameResetsTheTableButNotTheStatistics)
     StackDeck({ 3, 13 });
     Click({ 0, 1, 1 }); // a 3, a King selected
     Counters() = std::tuple(8, 3, 5, 20);
-    state.GameOver = 1;
+    state.GameOver = GameOverFlag::Yes;
     game.New_Game();
     for (Int16 i = 0; i < 12; ++i)
         EXPECT_EQ(std::tuple(state.SlotValue(i), view.pictures[i]), std::tuple(0, game.EmptySlotPicturePath()));
-    EXPECT_EQ(std::tuple(view.OutlinesShown(), state.SelMode, state.CardsLeft, state.SlotsFilled, state.GameOver, view.status),
+    EXPECT_EQ(std::tuple(view.OutlinesShown(), static_cast<int>(state.SelMode), state.CardsLeft, state.SlotsFilled, static_cast<int>(state.GameOver), view.status),
         std::tuple(0, 0, 52, 0, 0, "Ready"));
     EXPECT_EQ(std::tuple(Counters(), store.writes.size()), std::tuple(std::tuple(8, 3, 5, 20), 4u)); // nothing written since the reset
 }

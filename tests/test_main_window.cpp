@@ -1,11 +1,11 @@
 // The main window's own behaviour; the game's rules are tested on the engine.
+#include "art/CardFaces.h"
+#include "art/CardPainter.h"
+#include "art/EmptySlotPicture.h"
+#include "fakes/MemorySettingsStore.h"
 #include "fakes/ScriptedMessageBoxes.h"
 #include "fakes/ScriptedRandom.h"
 #include "game/PicturePath.h"
-#include "stats/MemorySettingsStore.h"
-#include "ui/CardFaces.h"
-#include "ui/CardPainter.h"
-#include "ui/EmptySlotPicture.h"
 #include "ui/HelpCommands.h"
 #include "ui/OutlineShape.h"
 #include "ui/SlotPicture.h"
@@ -27,6 +27,7 @@
 #include <memory>
 
 using namespace pairfall;
+using namespace pairfall::testing;
 using Strings = std::vector<std::string>;
 
 namespace {
@@ -112,13 +113,22 @@ TEST_F(MainWindowTest, PlayingOnTheTable)
 
 TEST_F(MainWindowTest, StartsWhereTheStoreSaysAndExitWritesThePositionAndStats)
 {
-    enum Twist { None, Moved, Minimized, SaveFails };
-    const struct { const char *left, *top; QPoint pixels; Twist twist; const char *leftOut, *topOut; Strings report; } cases[] = {
-        { nullptr, nullptr, { 67, 67 }, None, "1000", "1000", {} },       // empty store: 1000 twips at 15 a pixel
-        { "-120", "1000.5", { -8, 67 }, None, "-120", "1000.5", {} },     // partly on screen: kept exactly
-        { "-300000", "90000000", { 67, 67 }, None, "1000", "1000", {} },  // on a screen since unplugged
-        { "1500", "1500", { 100, 100 }, Moved, "3000", "2250", {} },      // moved to (200, 150)
-        { "1500", "1500", { 100, 100 }, Minimized, "", "", {} },          // no position written
+    enum Twist { None,
+        Moved,
+        Minimized,
+        SaveFails };
+    const struct {
+        const char *left, *top;
+        QPoint pixels;
+        Twist twist;
+        const char *leftOut, *topOut;
+        Strings report;
+    } cases[] = {
+        { nullptr, nullptr, { 67, 67 }, None, "1000", "1000", {} }, // empty store: 1000 twips at 15 a pixel
+        { "-120", "1000.5", { -8, 67 }, None, "-120", "1000.5", {} }, // partly on screen: kept exactly
+        { "-300000", "90000000", { 67, 67 }, None, "1000", "1000", {} }, // on a screen since unplugged
+        { "1500", "1500", { 100, 100 }, Moved, "3000", "2250", {} }, // moved to (200, 150)
+        { "1500", "1500", { 100, 100 }, Minimized, "", "", {} }, // no position written
         { "1500", "1500", { 100, 100 }, SaveFails, "1500", "1500", { "could not be saved" } }, // the window still closes
         { "left", "abc", { 67, 67 }, None, "1000", "1000", { "Settings/MainLeft: \"left\"", "Settings/MainTop: \"abc\"" } }, // damaged: reported once, replaced by the next write
     };

@@ -1,6 +1,6 @@
 #include "GameFixture.h"
-#include "stats/Conversions.h"
-#include "stats/StatsStore.h"
+#include "game/Conversions.h"
+#include "game/SettingsEntries.h"
 
 #include <cfenv>
 #include <cfloat>

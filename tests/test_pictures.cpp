@@ -1,6 +1,6 @@
-#include "ui/CardFaces.h"
-#include "ui/CardPainter.h"
-#include "ui/EmptySlotPicture.h"
+#include "art/CardFaces.h"
+#include "art/CardPainter.h"
+#include "art/EmptySlotPicture.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -33,7 +33,7 @@ TEST(PictureFiles, AreTheFiftyThreeCardSized24BitBitmapsTheCodeDrawsNow)
     for (int id = kFirstCardId; id <= kLastCardId; ++id)
         drawn[QString("%1.bmp").arg(id)] = PaintCard(id);
     const QDir folder(PAIRFALL_SOURCE_DIR "/pictures");
-    EXPECT_EQ(folder.entryList(QDir::Files).size(), 53) << "no other files";
+    EXPECT_EQ(folder.entryList({ "*.bmp" }, QDir::Files).size(), 53) << "no other files";
     for (const auto& [name, image] : drawn) {
         const QByteArray header = [&] { QFile file(folder.filePath(name)); return file.open(QIODevice::ReadOnly) ? file.read(54) : QByteArray(); }();
         // "BM"; from byte 18, little-endian: 71 wide, 96 high (stored bottom up), 1 plane, 24 bits a pixel, uncompressed.
@@ -69,7 +69,7 @@ TEST(CardPainter, RedSuitsUseRedInkBlackSuitsNoneAndTheStandInDiffersFromTheCard
 TEST(ProgramIconFiles, SmallSizesUseAtMostSixteenColours)
 {
     for (int size : { 16, 32 }) {
-        const QImage icon(QString(PAIRFALL_SOURCE_DIR "/ui/icons/pairfall-%1.png").arg(size));
+        const QImage icon(QString(PAIRFALL_SOURCE_DIR "/art/icons/pairfall-%1.png").arg(size));
         QSet<QRgb> used;
         for (int i = 0; i < size * size; ++i)
             used.insert(icon.pixel(i % size, i / size));

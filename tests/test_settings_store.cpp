@@ -1,6 +1,7 @@
 #include "game/RuntimeError.h"
+#include "game/SettingsEntries.h"
+#include "game/Texts.h"
 #include "stats/QtSettingsStore.h"
-#include "stats/StatsStore.h"
 
 #include <QDir>
 #include <QFile>

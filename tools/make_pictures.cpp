@@ -1,9 +1,9 @@
 // Writes the card pictures (1.bmp .. 52.bmp, 69.bmp) and the program icon
 // PNGs. Usage: make_pictures <pictures-folder> <icons-folder>
 
-#include "ui/CardFaces.h"
-#include "ui/CardPainter.h"
-#include "ui/EmptySlotPicture.h"
+#include "art/CardFaces.h"
+#include "art/CardPainter.h"
+#include "art/EmptySlotPicture.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -19,7 +19,8 @@ namespace {
 
 constexpr int kEmptySlotFileNumber = 69;
 
-bool SaveBmp(const QImage& picture, const QDir& dir, int number) {
+bool SaveBmp(const QImage& picture, const QDir& dir, int number)
+{
     const QString path = dir.filePath(QStringLiteral("%1.bmp").arg(number));
     // RGB888 is what makes the BMP writer produce 24 bits per pixel.
     if (!picture.convertToFormat(QImage::Format_RGB888).save(path, "BMP")) {
@@ -42,7 +43,8 @@ const QColor kCardEdge(150, 150, 160);
 const QColor kPipRed(204, 16, 32);
 const QColor kCardBack(40, 76, 168);
 
-QPainterPath Poly(std::initializer_list<QPointF> pts, qreal s) {
+QPainterPath Poly(std::initializer_list<QPointF> pts, qreal s)
+{
     QPainterPath path;
     bool first = true;
     for (QPointF pt : pts) {
@@ -66,17 +68,17 @@ struct PaletteEntry {
 };
 
 const PaletteEntry kIconPalette[] = {
-    {'.', qRgba(0, 0, 0, 0)},
-    {'k', qRgb(40, 12, 16)},     // outline
-    {'R', qRgb(178, 28, 40)},    // box front
-    {'r', qRgb(122, 16, 28)},    // box side
-    {'d', qRgb(60, 8, 16)},      // inside of the box
-    {'l', qRgb(214, 96, 96)},    // inside of the lid
-    {'Y', qRgb(240, 196, 64)},   // gold trim
-    {'W', qRgb(255, 255, 255)},  // card face, spade emblem
-    {'h', qRgb(204, 16, 32)},    // heart
-    {'B', qRgb(40, 76, 168)},    // card back
-    {'b', qRgb(120, 156, 224)},  // card back pattern
+    { '.', qRgba(0, 0, 0, 0) },
+    { 'k', qRgb(40, 12, 16) }, // outline
+    { 'R', qRgb(178, 28, 40) }, // box front
+    { 'r', qRgb(122, 16, 28) }, // box side
+    { 'd', qRgb(60, 8, 16) }, // inside of the box
+    { 'l', qRgb(214, 96, 96) }, // inside of the lid
+    { 'Y', qRgb(240, 196, 64) }, // gold trim
+    { 'W', qRgb(255, 255, 255) }, // card face, spade emblem
+    { 'h', qRgb(204, 16, 32) }, // heart
+    { 'B', qRgb(40, 76, 168) }, // card back
+    { 'b', qRgb(120, 156, 224) }, // card back pattern
 };
 
 constexpr std::array<std::string_view, 16> kIcon16 = {
@@ -133,8 +135,9 @@ constexpr std::array<std::string_view, 32> kIcon32 = {
     "kkkkkkkkkkkkkkkkkkkkkkkkkk......",
 };
 
-template <std::size_t N>
-QImage IconFromPixels(const std::array<std::string_view, N>& rows) {
+template<std::size_t N>
+QImage IconFromPixels(const std::array<std::string_view, N>& rows)
+{
     const int size = static_cast<int>(N);
     QImage image(size, size, QImage::Format_Indexed8);
     QList<QRgb> table;
@@ -158,7 +161,8 @@ QImage IconFromPixels(const std::array<std::string_view, N>& rows) {
 }
 
 // The card box in full colour, for the larger icon sizes.
-QImage PaintIcon(int size) {
+QImage PaintIcon(int size)
+{
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -177,9 +181,9 @@ QImage PaintIcon(int size) {
     tuck.quadTo(0.64 * s, -0.04 * s, 0.88 * s, 0.08 * s);
     tuck.closeSubpath();
     shape(tuck, kLidInside);
-    shape(Poly({{0.32, 0.27}, {0.84, 0.27}, {0.89, 0.08}, {0.39, 0.08}}, s), kLidInside);
+    shape(Poly({ { 0.32, 0.27 }, { 0.84, 0.27 }, { 0.89, 0.08 }, { 0.39, 0.08 } }, s), kLidInside);
     // The dark inside of the box.
-    shape(Poly({{0.14, 0.37}, {0.66, 0.37}, {0.84, 0.27}, {0.32, 0.27}}, s), kBoxInside);
+    shape(Poly({ { 0.14, 0.37 }, { 0.66, 0.37 }, { 0.84, 0.27 }, { 0.32, 0.27 } }, s), kBoxInside);
 
     // Two cards standing in the box: one shows its back, one its face.
     auto card = [&](qreal cx, qreal angle, bool face) {
@@ -204,8 +208,8 @@ QImage PaintIcon(int size) {
     card(0.50, 6.0, true);
 
     // Side and front of the box, with a gold-ringed spade on the front.
-    shape(Poly({{0.66, 0.37}, {0.84, 0.27}, {0.84, 0.86}, {0.66, 0.96}}, s), kBoxSide);
-    shape(Poly({{0.14, 0.37}, {0.66, 0.37}, {0.66, 0.96}, {0.14, 0.96}}, s), kBoxRed);
+    shape(Poly({ { 0.66, 0.37 }, { 0.84, 0.27 }, { 0.84, 0.86 }, { 0.66, 0.96 } }, s), kBoxSide);
+    shape(Poly({ { 0.14, 0.37 }, { 0.66, 0.37 }, { 0.66, 0.96 }, { 0.14, 0.96 } }, s), kBoxRed);
     p.fillRect(QRectF(0.14 * s + 1, 0.415 * s, 0.52 * s - 1, s / 32.0), kGoldTrim);
     const QRectF medal(0.22 * s, 0.52 * s, 0.36 * s, 0.36 * s);
     p.setPen(QPen(kGoldTrim, s / 28.0));
@@ -216,7 +220,8 @@ QImage PaintIcon(int size) {
     return image;
 }
 
-bool SavePng(const QImage& icon, const QDir& dir, int size) {
+bool SavePng(const QImage& icon, const QDir& dir, int size)
+{
     const QString path = dir.filePath(QStringLiteral("pairfall-%1.png").arg(size));
     if (!icon.save(path, "PNG")) {
         QTextStream(stderr) << "cannot write " << path << "\n";
@@ -225,9 +230,10 @@ bool SavePng(const QImage& icon, const QDir& dir, int size) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
@@ -249,7 +255,7 @@ int main(int argc, char* argv[]) {
     ok = SaveBmp(MakeEmptySlotPicture(), pictures, kEmptySlotFileNumber) && ok;
     ok = SavePng(IconFromPixels(kIcon16), icons, 16) && ok;
     ok = SavePng(IconFromPixels(kIcon32), icons, 32) && ok;
-    for (int size : {48, 64, 128, 256})
+    for (int size : { 48, 64, 128, 256 })
         ok = SavePng(PaintIcon(size), icons, size) && ok;
     return ok ? 0 : 1;
 }

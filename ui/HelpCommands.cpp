@@ -1,8 +1,8 @@
 #include "ui/HelpCommands.h"
 
 #include "game/RuntimeError.h"
-#include "game/SettingsStore.h"
-#include "ui/MessageBoxService.h"
+#include "game/Texts.h"
+#include "widgets/MessageBoxService.h"
 
 #include <QString>
 #include <QWidget>

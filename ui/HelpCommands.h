@@ -9,10 +9,8 @@ namespace pairfall {
 
 class MessageBoxService;
 
-inline constexpr const char* NoHelpMessage = "Unable to display Help Contents. There is no Help associated with this project.";
-
 enum class HelpCommand : std::uint32_t {
-    Contents = 3,        // HELP_CONTENTS
+    Contents = 3, // HELP_CONTENTS
     PartialKey = 0x0105, // HELP_PARTIALKEY: the viewer's search, here with an empty keyword
 };
 

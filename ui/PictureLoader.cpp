@@ -1,8 +1,8 @@
 #include "ui/PictureLoader.h"
 
+#include "art/CardPainter.h"
+#include "art/EmptySlotPicture.h"
 #include "game/Card.h"
-#include "ui/CardPainter.h"
-#include "ui/EmptySlotPicture.h"
 
 #include <QFileInfo>
 #include <QImageReader>

@@ -1,13 +1,13 @@
 #include "ui/QtTableView.h"
 
-#include "ui/CardFaces.h"
-#include "ui/ErrorBoundary.h"
-#include "ui/MessageBoxService.h"
+#include "art/CardFaces.h"
 #include "ui/OutlineShape.h"
 #include "ui/PictureLoader.h"
 #include "ui/SlotPicture.h"
 #include "ui/StatusLine.h"
 #include "ui/Table.h"
+#include "widgets/ErrorBoundary.h"
+#include "widgets/MessageBoxService.h"
 
 namespace pairfall {
 

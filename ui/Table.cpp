@@ -1,6 +1,7 @@
 #include "ui/Table.h"
 
-#include "ui/EmptySlotPicture.h"
+#include "art/EmptySlotPicture.h"
+#include "art/TableGreen.h"
 #include "ui/OutlineShape.h"
 #include "ui/SlotPicture.h"
 #include "ui/TableLayout.h"

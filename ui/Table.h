@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/GameState.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -16,8 +18,6 @@ class Table : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int SlotCount = 12;
-
     explicit Table(QWidget* parent);
 
     SlotPicture* Slot(int index) const;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "art/CardSize.h"
+
 #include <QColor>
 #include <QPoint>
 #include <QSize>
@@ -18,7 +20,7 @@ inline constexpr int SlotColumns = 4;
 inline constexpr int SlotMargin = 24;
 inline constexpr int ColumnPitch = 88;
 inline constexpr int RowPitch = 112;
-inline constexpr QSize SlotSize { 71, 96 };
+inline constexpr QSize SlotSize = CardSize; // the empty-slot picture's size
 
 // An outline is one pixel taller than its slot, with a 5-pixel border centred
 // on its edge: the two outer pixels show around the card, the rest lie under it.
@@ -26,7 +28,6 @@ inline constexpr int OutlineExtraHeight = 1;
 inline constexpr int OutlineBorderWidth = 5;
 inline constexpr int OutlineOutside = OutlineBorderWidth / 2;
 
-inline constexpr QColor TableGreen { 0, 128, 0 };
 inline constexpr QColor OutlineBlue { 0, 0, 255 };
 
 inline constexpr QPoint SlotPosition(int index)

@@ -1,8 +1,9 @@
 #include "ui/frmAbout.h"
 
+#include "art/ProgramIcon.h"
+#include "game/Texts.h"
 #include "game/Version.h"
-#include "ui/DialogFont.h"
-#include "ui/ProgramIcon.h"
+#include "widgets/DialogFont.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -38,7 +39,7 @@ frmAbout::frmAbout(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Pairfall"));
+    setWindowTitle(QStringLiteral("About %1").arg(QString::fromLatin1(ApplicationTitle)));
     setWindowIcon(ProgramIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::WindowModal);
@@ -64,7 +65,7 @@ frmAbout::frmAbout(QWidget* owner)
     SetColour(icon, QPalette::Window, QColor(192, 192, 192));
     icon->setPixmap(ProgramIcon().pixmap(32, 32));
 
-    auto* title = new QLabel(QStringLiteral("Pairfall"), this);
+    auto* title = new QLabel(QString::fromLatin1(ApplicationTitle), this);
     title->setObjectName(QStringLiteral("Label1"));
     title->setTextFormat(Qt::PlainText);
     title->setFont(DialogFont(24, true));
@@ -89,7 +90,6 @@ frmAbout::frmAbout(QWidget* owner)
 
     AddRule(this, "Line1_1", QRect(QPoint(15, 162), QPoint(363, 162)), QColor(128, 128, 128));
     AddRule(this, "Line1_0", QRect(QPoint(16, 163), QPoint(363, 164)), Qt::white);
-
 }
 
 void frmAbout::Form_Load()

@@ -1,15 +1,16 @@
 #include "ui/frmMain.h"
 
-#include "stats/StatsStore.h"
+#include "art/ProgramIcon.h"
+#include "game/SettingsEntries.h"
+#include "game/Texts.h"
 #include "stats/frmGameStats.h"
 #include "ui/HelpCommands.h"
-#include "ui/MessageBoxService.h"
-#include "ui/ProgramIcon.h"
 #include "ui/StatusLine.h"
 #include "ui/Table.h"
 #include "ui/TableLayout.h"
 #include "ui/WindowPosition.h"
 #include "ui/frmAbout.h"
+#include "widgets/MessageBoxService.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -26,7 +27,7 @@ frmMain::frmMain(const frmMainServices& services)
     , m_game(m_state, m_view, services.store, services.random, services.programFolder)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Pairfall"));
+    setWindowTitle(QString::fromLatin1(ApplicationTitle));
     // Every window of the program, message boxes included, shows this icon.
     QApplication::setWindowIcon(ProgramIcon());
     setCentralWidget(m_table);
@@ -68,7 +69,7 @@ void frmMain::BuildMenus()
     AddCommand(help, "mnuHelpContents", QStringLiteral("&Contents"), &frmMain::mnuHelpContents_Click);
     AddCommand(help, "mnuHelpSearch", QStringLiteral("&Search For Help On..."), &frmMain::mnuHelpSearch_Click);
     help->addSeparator()->setObjectName(QStringLiteral("mnuHelpBar1"));
-    AddCommand(help, "mnuHelpAbout", QStringLiteral("&About Pairfall..."), &frmMain::mnuHelpAbout_Click);
+    AddCommand(help, "mnuHelpAbout", QStringLiteral("&About %1...").arg(QString::fromLatin1(ApplicationTitle)), &frmMain::mnuHelpAbout_Click);
 }
 
 bool frmMain::event(QEvent* event)
@@ -89,7 +90,7 @@ void frmMain::Form_Load()
         m_game.LoadStatistics(problems);
         m_game.BuildDeck();
         m_game.Shuffle_Deck();
-        m_state.GameOver = 0;
+        m_state.GameOver = GameOverFlag::No;
     });
     m_errors.Report("Some saved settings could not be read; their defaults are used instead:", problems);
 }

@@ -2,9 +2,9 @@
 
 #include "game/Game.h"
 #include "game/GameState.h"
-#include "ui/ErrorBoundary.h"
 #include "ui/QtTableView.h"
 #include "ui/WindowRegistry.h"
+#include "widgets/ErrorBoundary.h"
 
 #include <QMainWindow>
 
@@ -29,7 +29,7 @@ struct frmMainServices {
     MessageBoxService& boxes;
     HelpViewer& help;
     std::string programFolder; // holds the pictures folder
-    std::string helpFile;      // empty: the help commands say there is no help
+    std::string helpFile; // empty: the help commands say there is no help
 };
 
 // The game table and the only window that lives for the whole run.  It owns

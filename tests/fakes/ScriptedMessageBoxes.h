@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/MessageBoxService.h"
+#include "widgets/MessageBoxService.h"
 
 #include <string>
 #include <vector>
@@ -9,11 +9,18 @@ namespace pairfall::testing {
 
 // Message boxes that never block: each is recorded; a question is answered No.
 struct ScriptedMessageBoxes final : MessageBoxService {
-    struct Box { std::string prompt; Buttons buttons; std::string title; Icon icon; };
+    struct Box {
+        std::string prompt;
+        Buttons buttons;
+        std::string title;
+        Icon icon;
+    };
     Answer Ask(QWidget*, const std::string& prompt, Buttons buttons, const std::string& title, Icon icon) override
     {
         boxes.push_back({ prompt, buttons, title, icon });
-        return buttons == Buttons::OK ? Answer::OK : Answer::No;
+        if (buttons == Buttons::OK)
+            return Answer::OK;
+        return Answer::No;
     }
     std::vector<Box> boxes;
 };

@@ -18,8 +18,11 @@ struct ScriptedRandom final : RandomSource {
 
 // A repeatable generator, for whole games that must fail the same way twice.
 struct SeededRandom final : RandomSource {
-    explicit SeededRandom(unsigned seed) : engine(seed) {}
-    void Reseed() override {}
+    explicit SeededRandom(unsigned seed)
+        : engine(seed)
+    {
+    }
+    void Reseed() override { }
     float Next() override { return static_cast<float>(engine() >> 8) * (1.0f / 16777216.0f); }
     std::mt19937 engine;
 };

@@ -3,10 +3,10 @@
 // through the real store.  Nothing may crash, and a number may only come out
 // of a text that is one.
 
+#include "game/Conversions.h"
 #include "game/RuntimeError.h"
-#include "stats/Conversions.h"
+#include "game/SettingsEntries.h"
 #include "stats/QtSettingsStore.h"
-#include "stats/StatsStore.h"
 
 #include <QCoreApplication>
 #include <QDir>

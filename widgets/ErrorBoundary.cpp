@@ -1,8 +1,8 @@
-#include "ui/ErrorBoundary.h"
+#include "widgets/ErrorBoundary.h"
 
-#include "game/SettingsStore.h"
 #include "game/TableView.h"
-#include "ui/MessageBoxService.h"
+#include "game/Texts.h"
+#include "widgets/MessageBoxService.h"
 
 #include <new>
 

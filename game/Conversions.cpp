@@ -1,4 +1,4 @@
-#include "stats/Conversions.h"
+#include "game/Conversions.h"
 
 #include "game/RuntimeError.h"
 
@@ -30,10 +30,16 @@ bool IsPlainDecimal(std::string_view text)
 {
     std::size_t i = 0;
     std::size_t mantissaDigits = 0;
-    while (i < text.size() && IsDigit(text[i])) { ++i; ++mantissaDigits; }
+    while (i < text.size() && IsDigit(text[i])) {
+        ++i;
+        ++mantissaDigits;
+    }
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (i < text.size() && IsDigit(text[i])) { ++i; ++mantissaDigits; }
+        while (i < text.size() && IsDigit(text[i])) {
+            ++i;
+            ++mantissaDigits;
+        }
     }
     if (mantissaDigits == 0)
         return false;
@@ -42,7 +48,10 @@ bool IsPlainDecimal(std::string_view text)
         if (i < text.size() && (text[i] == '+' || text[i] == '-'))
             ++i;
         std::size_t exponentDigits = 0;
-        while (i < text.size() && IsDigit(text[i])) { ++i; ++exponentDigits; }
+        while (i < text.size() && IsDigit(text[i])) {
+            ++i;
+            ++exponentDigits;
+        }
         if (exponentDigits == 0)
             return false;
     }

@@ -1,4 +1,4 @@
-#include "ui/ProgramIcon.h"
+#include "art/ProgramIcon.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "ui/EmptySlotPicture.h"
+#include "art/EmptySlotPicture.h"
 
 #include <QColor>
 
@@ -18,14 +18,15 @@ struct DotRows {
 };
 
 constexpr DotRows kDotRows[] = {
-    {2, 4, 3, 4},
-    {4, 8, 5, 8},
-    {8, 8, 1, 8},
+    { 2, 4, 3, 4 },
+    { 4, 8, 5, 8 },
+    { 8, 8, 1, 8 },
 };
 
-}  // namespace
+} // namespace
 
-QImage MakeEmptySlotPicture() {
+QImage MakeEmptySlotPicture()
+{
     QImage image(kEmptySlotWidth, kEmptySlotHeight, QImage::Format_RGB32);
     image.fill(kField);
 
@@ -44,9 +45,9 @@ QImage MakeEmptySlotPicture() {
     // Bevel each corner: clear the corner and its two edge neighbours and
     // close the frame diagonally one pixel in.
     struct Corner {
-        int x, y, dx, dy;  // corner pixel and the direction towards the inside
+        int x, y, dx, dy; // corner pixel and the direction towards the inside
     };
-    const Corner corners[] = {{0, 0, 1, 1}, {right, 0, -1, 1}, {0, bottom, 1, -1}, {right, bottom, -1, -1}};
+    const Corner corners[] = { { 0, 0, 1, 1 }, { right, 0, -1, 1 }, { 0, bottom, 1, -1 }, { right, bottom, -1, -1 } };
     for (const Corner& c : corners) {
         image.setPixel(c.x, c.y, kField);
         image.setPixel(c.x + c.dx, c.y, kField);

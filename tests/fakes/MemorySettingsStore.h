@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakes/EventLog.h"
 #include "game/SettingsStore.h"
 
 #include <map>
@@ -8,10 +9,10 @@
 #include <tuple>
 #include <vector>
 
-namespace pairfall {
+namespace pairfall::testing {
 
-// A settings store in memory, for tests: it keeps every write in order and
-// can be told to fail its commits.
+// A settings store in memory: it logs every read, write and commit, keeps the
+// writes in order and can be told to fail its commits.
 class MemorySettingsStore final : public SettingsStore {
 public:
     struct Write {
@@ -22,21 +23,35 @@ public:
         friend std::ostream& operator<<(std::ostream& out, const Write& w) { return out << w.section << "/" << w.key << "=" << w.text; }
     };
 
+    MemorySettingsStore()
+        : m_log(m_ownLog)
+    {
+    }
+    // Logs into a log it shares with the other fakes of a test.
+    explicit MemorySettingsStore(EventLog& log)
+        : m_log(log)
+    {
+    }
+    MemorySettingsStore(const MemorySettingsStore&) = delete;
+    MemorySettingsStore& operator=(const MemorySettingsStore&) = delete;
+
     std::string ReadSetting(const std::string& application, const std::string& section, const std::string& key, const std::string& defaultText) override;
     void WriteSetting(const std::string& application, const std::string& section, const std::string& key, const std::string& text) override;
     void Commit() override;
 
-    // Test helpers.
+    // An entry as another run, or a damaged file, left it.
     void Set(const std::string& section, const std::string& key, const std::string& text);
     bool Has(const std::string& section, const std::string& key) const;
     std::string Get(const std::string& section, const std::string& key) const;
 
-    std::vector<Write> writes;    // every write, in order
+    std::vector<Write> writes; // every write, in order
     std::vector<std::string> reads; // "section/key" of every read, in order
     int commits = 0;
     bool failCommits = false;
 
 private:
+    EventLog m_ownLog;
+    EventLog& m_log;
     std::map<std::tuple<std::string, std::string, std::string>, std::string> m_entries;
 };
 

@@ -1,4 +1,4 @@
-#include "ui/MessageBoxService.h"
+#include "widgets/MessageBoxService.h"
 
 #include <QMessageBox>
 
@@ -12,9 +12,15 @@ Answer QtMessageBoxService::Ask(QWidget* parent, const std::string& prompt, Butt
     box.setText(QString::fromStdString(prompt));
     box.setTextFormat(Qt::PlainText);
     switch (icon) {
-    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case Icon::Information: box.setIcon(QMessageBox::Information); break;
-    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case Icon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
     }
     if (buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

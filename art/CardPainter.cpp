@@ -1,6 +1,6 @@
-#include "ui/CardPainter.h"
+#include "art/CardPainter.h"
 
-#include "ui/CardFaces.h"
+#include "art/CardFaces.h"
 
 #include <QFont>
 #include <QPainter>
@@ -26,7 +26,8 @@ const QColor kRedInk(204, 16, 32);
 const QColor kBlackInk(20, 20, 20);
 const QColor kOutline(32, 28, 36);
 
-QColor SuitInk(Suit suit) {
+QColor SuitInk(Suit suit)
+{
     return IsRed(suit) ? kRedInk : kBlackInk;
 }
 
@@ -36,7 +37,7 @@ constexpr qreal kCornerRadius = 4.0;
 
 // Corner index: rank glyph above a small suit symbol, centred on one column.
 constexpr qreal kIndexCentreX = 6.0;
-constexpr int kIndexMinLeft = 2;  // keeps a wide "10" clear of the border
+constexpr int kIndexMinLeft = 2; // keeps a wide "10" clear of the border
 constexpr int kIndexTop = 4;
 constexpr int kIndexGlyphGap = 1;
 constexpr QRectF kIndexSuitBox(2.5, 15.0, 7.0, 8.0);
@@ -45,7 +46,7 @@ constexpr QRectF kIndexSuitBox(2.5, 15.0, 7.0, 8.0);
 // top and bottom pip centres; pips past the middle are drawn upside down.
 constexpr qreal kPipWidth = 11.0;
 constexpr qreal kPipHeight = 12.0;
-constexpr qreal kPipColumnX[3] = {21.5, 35.5, 49.5};
+constexpr qreal kPipColumnX[3] = { 21.5, 35.5, 49.5 };
 constexpr qreal kPipTopCentreY = 14.0;
 constexpr qreal kPipBottomCentreY = 82.0;
 
@@ -68,23 +69,24 @@ struct Glyph {
 constexpr int kGlyphHeight = 9;
 
 constexpr Glyph kGlyphs[] = {
-    {'A', {"..##..", ".####.", "##..##", "##..##", "##..##", "######", "######", "##..##", "##..##"}},
-    {'2', {".####.", "##..##", "....##", "...##.", "..##..", ".##...", "##....", "##....", "######"}},
-    {'3', {".####.", "##..##", "....##", "....##", "..###.", "....##", "....##", "##..##", ".####."}},
-    {'4', {"...##.", "..###.", ".####.", "##.##.", "##.##.", "######", "...##.", "...##.", "...##."}},
-    {'5', {"######", "##....", "##....", "#####.", "....##", "....##", "....##", "##..##", ".####."}},
-    {'6', {".####.", "##..##", "##....", "#####.", "##..##", "##..##", "##..##", "##..##", ".####."}},
-    {'7', {"######", "....##", "....##", "...##.", "...##.", "..##..", "..##..", "..##..", "..##.."}},
-    {'8', {".####.", "##..##", "##..##", "##..##", ".####.", "##..##", "##..##", "##..##", ".####."}},
-    {'9', {".####.", "##..##", "##..##", "##..##", "##..##", ".#####", "....##", "##..##", ".####."}},
-    {'1', {".##", "###", ".##", ".##", ".##", ".##", ".##", ".##", ".##"}},
-    {'0', {".####.", "##..##", "##..##", "##..##", "##..##", "##..##", "##..##", "##..##", ".####."}},
-    {'J', {"..####", "....##", "....##", "....##", "....##", "....##", "##..##", "##..##", ".####."}},
-    {'Q', {".####.", "##..##", "##..##", "##..##", "##..##", "##..##", "##.###", "##..##", ".###.#"}},
-    {'K', {"##..##", "##..##", "##.##.", "####..", "###...", "####..", "##.##.", "##..##", "##..##"}},
+    { 'A', { "..##..", ".####.", "##..##", "##..##", "##..##", "######", "######", "##..##", "##..##" } },
+    { '2', { ".####.", "##..##", "....##", "...##.", "..##..", ".##...", "##....", "##....", "######" } },
+    { '3', { ".####.", "##..##", "....##", "....##", "..###.", "....##", "....##", "##..##", ".####." } },
+    { '4', { "...##.", "..###.", ".####.", "##.##.", "##.##.", "######", "...##.", "...##.", "...##." } },
+    { '5', { "######", "##....", "##....", "#####.", "....##", "....##", "....##", "##..##", ".####." } },
+    { '6', { ".####.", "##..##", "##....", "#####.", "##..##", "##..##", "##..##", "##..##", ".####." } },
+    { '7', { "######", "....##", "....##", "...##.", "...##.", "..##..", "..##..", "..##..", "..##.." } },
+    { '8', { ".####.", "##..##", "##..##", "##..##", ".####.", "##..##", "##..##", "##..##", ".####." } },
+    { '9', { ".####.", "##..##", "##..##", "##..##", "##..##", ".#####", "....##", "##..##", ".####." } },
+    { '1', { ".##", "###", ".##", ".##", ".##", ".##", ".##", ".##", ".##" } },
+    { '0', { ".####.", "##..##", "##..##", "##..##", "##..##", "##..##", "##..##", "##..##", ".####." } },
+    { 'J', { "..####", "....##", "....##", "....##", "....##", "....##", "##..##", "##..##", ".####." } },
+    { 'Q', { ".####.", "##..##", "##..##", "##..##", "##..##", "##..##", "##.###", "##..##", ".###.#" } },
+    { 'K', { "##..##", "##..##", "##.##.", "####..", "###...", "####..", "##.##.", "##..##", "##..##" } },
 };
 
-const Glyph* FindGlyph(QChar ch) {
+const Glyph* FindGlyph(QChar ch)
+{
     for (const Glyph& g : kGlyphs) {
         if (QLatin1Char(g.ch) == ch)
             return &g;
@@ -92,11 +94,13 @@ const Glyph* FindGlyph(QChar ch) {
     return nullptr;
 }
 
-int GlyphWidth(const Glyph& g) {
+int GlyphWidth(const Glyph& g)
+{
     return static_cast<int>(g.rows[0].size());
 }
 
-int TextWidth(const QString& text, int gap) {
+int TextWidth(const QString& text, int gap)
+{
     int width = 0;
     for (QChar ch : text) {
         if (const Glyph* g = FindGlyph(ch))
@@ -107,7 +111,8 @@ int TextWidth(const QString& text, int gap) {
 
 // Draws text with its top-left pixel at (left, top), each glyph pixel scaled
 // to a square of `scale` pixels.
-void DrawGlyphText(QPainter& p, const QString& text, int left, int top, int gap, int scale, const QColor& ink) {
+void DrawGlyphText(QPainter& p, const QString& text, int left, int top, int gap, int scale, const QColor& ink)
+{
     int x = left;
     for (QChar ch : text) {
         const Glyph* g = FindGlyph(ch);
@@ -126,13 +131,15 @@ void DrawGlyphText(QPainter& p, const QString& text, int left, int top, int gap,
 
 // ---------------------------------------------------------------- helpers
 
-QImage NewCanvas() {
+QImage NewCanvas()
+{
     QImage image(kCardWidth, kCardHeight, QImage::Format_ARGB32_Premultiplied);
-    image.fill(TableGreen());
+    image.fill(pairfall::TableGreen);
     return image;
 }
 
-QImage Finish(const QImage& canvas) {
+QImage Finish(const QImage& canvas)
+{
     return canvas.convertToFormat(QImage::Format_RGB32);
 }
 
@@ -141,30 +148,35 @@ QImage Finish(const QImage& canvas) {
 // which makes the two ends identical to the pixel.
 constexpr int kHalfRow = kCardHeight / 2;
 
-void MirrorUpperHalf(QImage& image) {
+void MirrorUpperHalf(QImage& image)
+{
     for (int y = kHalfRow; y < kCardHeight; ++y) {
         for (int x = 0; x < kCardWidth; ++x)
             image.setPixel(x, y, image.pixel(kCardWidth - 1 - x, kCardHeight - 1 - y));
     }
 }
 
-void FillShape(QPainter& p, const QPainterPath& path, const QColor& fill) {
+void FillShape(QPainter& p, const QPainterPath& path, const QColor& fill)
+{
     p.fillPath(path, fill);
 }
 
-void DrawShape(QPainter& p, const QPainterPath& path, const QColor& fill, qreal outline = 0.8) {
+void DrawShape(QPainter& p, const QPainterPath& path, const QColor& fill, qreal outline = 0.8)
+{
     p.setPen(QPen(kOutline, outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(fill);
     p.drawPath(path);
 }
 
-void DrawCardBlank(QPainter& p, const QColor& face, const QPen& border) {
+void DrawCardBlank(QPainter& p, const QColor& face, const QPen& border)
+{
     p.setPen(border);
     p.setBrush(face);
     p.drawRoundedRect(QRectF(0.5, 0.5, kCardWidth - 1.0, kCardHeight - 1.0), kCornerRadius, kCornerRadius);
 }
 
-void DrawIndex(QPainter& p, int rank, Suit suit) {
+void DrawIndex(QPainter& p, int rank, Suit suit)
+{
     const QString text = RankIndex(rank);
     const int width = TextWidth(text, kIndexGlyphGap);
     const int left = std::max(kIndexMinLeft, qRound(kIndexCentreX - width / 2.0));
@@ -175,49 +187,63 @@ void DrawIndex(QPainter& p, int rank, Suit suit) {
 // ---------------------------------------------------------------- pips
 
 struct PipSpot {
-    int column;  // 0 left, 1 centre, 2 right
-    qreal t;     // 0 at the top pip row, 1 at the bottom one
+    int column; // 0 left, 1 centre, 2 right
+    qreal t; // 0 at the top pip row, 1 at the bottom one
 };
 
-std::vector<PipSpot> PipLayout(int rank) {
-    constexpr PipSpot tl{0, 0.0}, tr{2, 0.0}, bl{0, 1.0}, br{2, 1.0};
+std::vector<PipSpot> PipLayout(int rank)
+{
+    constexpr PipSpot tl { 0, 0.0 }, tr { 2, 0.0 }, bl { 0, 1.0 }, br { 2, 1.0 };
     constexpr qreal third = 1.0 / 3.0;
     switch (rank) {
-    case 2: return {{1, 0.0}, {1, 1.0}};
-    case 3: return {{1, 0.0}, {1, 0.5}, {1, 1.0}};
-    case 4: return {tl, tr, bl, br};
-    case 5: return {tl, tr, bl, br, {1, 0.5}};
-    case 6: return {tl, tr, bl, br, {0, 0.5}, {2, 0.5}};
-    case 7: return {tl, tr, bl, br, {0, 0.5}, {2, 0.5}, {1, 0.25}};
-    case 8: return {tl, tr, bl, br, {0, 0.5}, {2, 0.5}, {1, 0.25}, {1, 0.75}};
-    case 9: return {tl, tr, bl, br, {0, third}, {2, third}, {0, 2 * third}, {2, 2 * third}, {1, 0.5}};
+    case 2:
+        return { { 1, 0.0 }, { 1, 1.0 } };
+    case 3:
+        return { { 1, 0.0 }, { 1, 0.5 }, { 1, 1.0 } };
+    case 4:
+        return { tl, tr, bl, br };
+    case 5:
+        return { tl, tr, bl, br, { 1, 0.5 } };
+    case 6:
+        return { tl, tr, bl, br, { 0, 0.5 }, { 2, 0.5 } };
+    case 7:
+        return { tl, tr, bl, br, { 0, 0.5 }, { 2, 0.5 }, { 1, 0.25 } };
+    case 8:
+        return { tl, tr, bl, br, { 0, 0.5 }, { 2, 0.5 }, { 1, 0.25 }, { 1, 0.75 } };
+    case 9:
+        return { tl, tr, bl, br, { 0, third }, { 2, third }, { 0, 2 * third }, { 2, 2 * third }, { 1, 0.5 } };
     case 10:
-        return {tl, tr, bl, br, {0, third}, {2, third}, {0, 2 * third}, {2, 2 * third}, {1, third / 2}, {1, 1 - third / 2}};
-    default: return {};
+        return { tl, tr, bl, br, { 0, third }, { 2, third }, { 0, 2 * third }, { 2, 2 * third }, { 1, third / 2 }, { 1, 1 - third / 2 } };
+    default:
+        return {};
     }
 }
 
-QRectF PipBox(int column, qreal t) {
+QRectF PipBox(int column, qreal t)
+{
     const qreal centreY = kPipTopCentreY + t * (kPipBottomCentreY - kPipTopCentreY);
     // Whole-pixel edges keep the pips sharp and both halves pixel-identical.
     const qreal top = std::round(centreY - kPipHeight / 2.0);
-    return {kPipColumnX[column] - kPipWidth / 2.0, top, kPipWidth, kPipHeight};
+    return { kPipColumnX[column] - kPipWidth / 2.0, top, kPipWidth, kPipHeight };
 }
 
 // A pip whose turned twin is also in the layout is painted in the upper half
 // and copied by the mirror; the others (across the middle, or the lone
 // extra pip of the Seven) are painted on their own.
-bool HasTurnedTwin(const std::vector<PipSpot>& layout, const PipSpot& spot) {
+bool HasTurnedTwin(const std::vector<PipSpot>& layout, const PipSpot& spot)
+{
     return std::any_of(layout.begin(), layout.end(), [&](const PipSpot& other) {
         return other.column == 2 - spot.column && std::abs(other.t - (1.0 - spot.t)) < 1e-9;
     });
 }
 
-bool PaintedByMirror(const std::vector<PipSpot>& layout, const PipSpot& spot) {
+bool PaintedByMirror(const std::vector<PipSpot>& layout, const PipSpot& spot)
+{
     return spot.t < 0.5 && HasTurnedTwin(layout, spot);
 }
 
-void DrawPip(QPainter& p, const PipSpot& spot, Suit suit) {
+void DrawPip(QPainter& p, const PipSpot& spot, Suit suit)
+{
     if (spot.t <= 0.5) {
         FillShape(p, SuitShape(suit, PipBox(spot.column, spot.t)), SuitInk(suit));
         return;
@@ -230,7 +256,8 @@ void DrawPip(QPainter& p, const PipSpot& spot, Suit suit) {
     p.restore();
 }
 
-void DrawMirroredPips(QPainter& p, int rank, Suit suit) {
+void DrawMirroredPips(QPainter& p, int rank, Suit suit)
+{
     const std::vector<PipSpot> layout = PipLayout(rank);
     for (const PipSpot& spot : layout) {
         if (PaintedByMirror(layout, spot))
@@ -238,7 +265,8 @@ void DrawMirroredPips(QPainter& p, int rank, Suit suit) {
     }
 }
 
-void DrawOneEndedPips(QPainter& p, int rank, Suit suit) {
+void DrawOneEndedPips(QPainter& p, int rank, Suit suit)
+{
     const std::vector<PipSpot> layout = PipLayout(rank);
     for (const PipSpot& spot : layout) {
         const bool lowerTwin = spot.t > 0.5 && HasTurnedTwin(layout, spot);
@@ -247,7 +275,8 @@ void DrawOneEndedPips(QPainter& p, int rank, Suit suit) {
     }
 }
 
-void DrawAce(QPainter& p, Suit suit) {
+void DrawAce(QPainter& p, Suit suit)
+{
     if (suit != Suit::Spades) {
         FillShape(p, SuitShape(suit, kAcePipBox), SuitInk(suit));
         return;
@@ -274,13 +303,14 @@ struct CourtColours {
     QColor jewel;
 };
 
-CourtColours ColoursFor(Suit suit) {
+CourtColours ColoursFor(Suit suit)
+{
     if (IsRed(suit))
-        return {QColor(196, 28, 40), QColor(150, 20, 30), QColor(236, 192, 64), QColor(40, 76, 168),
-                QColor(40, 76, 168)};
+        return { QColor(196, 28, 40), QColor(150, 20, 30), QColor(236, 192, 64), QColor(40, 76, 168),
+            QColor(40, 76, 168) };
     // Black suits keep to blue, black and gold: no red, as on their pips.
-    return {QColor(36, 56, 120), QColor(24, 36, 80), QColor(236, 192, 64), QColor(30, 30, 34),
-            QColor(70, 140, 220)};
+    return { QColor(36, 56, 120), QColor(24, 36, 80), QColor(236, 192, 64), QColor(30, 30, 34),
+        QColor(70, 140, 220) };
 }
 
 const QColor kSkin(250, 222, 186);
@@ -296,17 +326,19 @@ constexpr qreal kHeadY = 25.0;
 constexpr qreal kHeadRx = 6.0;
 constexpr qreal kHeadRy = 7.0;
 constexpr qreal kNeckY = 33.0;
-constexpr qreal kShoulderX = 18.5;  // half the width of the shoulders
+constexpr qreal kShoulderX = 18.5; // half the width of the shoulders
 constexpr qreal kStaffX = kMidX + 13.5;
 constexpr QPointF kHand(kStaffX, 41.5);
 
-QPainterPath Ellipse(qreal cx, qreal cy, qreal rx, qreal ry) {
+QPainterPath Ellipse(qreal cx, qreal cy, qreal rx, qreal ry)
+{
     QPainterPath path;
     path.addEllipse(QPointF(cx, cy), rx, ry);
     return path;
 }
 
-QPainterPath Polygon(std::initializer_list<QPointF> points) {
+QPainterPath Polygon(std::initializer_list<QPointF> points)
+{
     QPainterPath path;
     bool first = true;
     for (const QPointF& pt : points) {
@@ -320,12 +352,14 @@ QPainterPath Polygon(std::initializer_list<QPointF> points) {
     return path;
 }
 
-QPainterPath Band(qreal left, qreal top, qreal right, qreal bottom) {
-    return Polygon({{left, top}, {right, top}, {right, bottom}, {left, bottom}});
+QPainterPath Band(qreal left, qreal top, qreal right, qreal bottom)
+{
+    return Polygon({ { left, top }, { right, top }, { right, bottom }, { left, bottom } });
 }
 
 // Shoulders and chest, cut off where the two halves of the card meet.
-QPainterPath BodyShape() {
+QPainterPath BodyShape()
+{
     QPainterPath path;
     path.moveTo(kMidX - kShoulderX, kHalfY + 1.0);
     path.lineTo(kMidX - kShoulderX, 41.0);
@@ -337,12 +371,14 @@ QPainterPath BodyShape() {
     return path;
 }
 
-void DrawStaff(QPainter& p, qreal top, const QColor& colour) {
+void DrawStaff(QPainter& p, qreal top, const QColor& colour)
+{
     DrawShape(p, Band(kStaffX - 0.8, top, kStaffX + 0.8, kHalfY + 1.0), colour, 0.5);
 }
 
 // The arm on the staff side, its hand gripping the staff in front of the body.
-void DrawArm(QPainter& p, const QColor& sleeve, const QColor& staff) {
+void DrawArm(QPainter& p, const QColor& sleeve, const QColor& staff)
+{
     DrawStaff(p, kNeckY, staff);
     QPainterPath arm;
     arm.moveTo(kMidX + 11.0, 35.0);
@@ -354,7 +390,8 @@ void DrawArm(QPainter& p, const QColor& sleeve, const QColor& staff) {
     DrawShape(p, Ellipse(kHand.x(), kHand.y(), 2.0, 2.0), kSkin, 0.6);
 }
 
-void DrawFace(QPainter& p, const QColor& brows, bool mouth) {
+void DrawFace(QPainter& p, const QColor& brows, bool mouth)
+{
     DrawShape(p, Ellipse(kMidX, kHeadY, kHeadRx, kHeadRy), kSkin, 0.7);
     const QColor eye(36, 30, 30);
     p.fillRect(QRectF(kMidX - 2.5, kHeadY - 0.5, 1.0, 1.5), eye);
@@ -366,7 +403,8 @@ void DrawFace(QPainter& p, const QColor& brows, bool mouth) {
         p.fillRect(QRectF(kMidX - 1.5, kHeadY + 3.5, 3.0, 0.8), QColor(190, 120, 110));
 }
 
-void DrawKingHalf(QPainter& p, Suit suit) {
+void DrawKingHalf(QPainter& p, Suit suit)
+{
     const CourtColours c = ColoursFor(suit);
     const QColor white(236, 236, 240);
     // Sceptre with an orb.
@@ -376,13 +414,13 @@ void DrawKingHalf(QPainter& p, Suit suit) {
     // Robe with a jewelled gold front band and an ermine cape.
     DrawShape(p, BodyShape(), c.robe);
     DrawShape(p, Band(kMidX - 2.0, kNeckY, kMidX + 2.0, kHalfY + 1.0), c.trim, 0.5);
-    for (qreal y : {42.0, 45.5})
+    for (qreal y : { 42.0, 45.5 })
         DrawShape(p, Ellipse(kMidX, y, 0.9, 0.9), c.jewel, 0.4);
     QPainterPath cape = BodyShape().intersected(Band(0, 0, kCardWidth, 39.5));
     DrawShape(p, cape, kWhiteFur, 0.6);
-    for (const QPointF& spot : {QPointF(kMidX - 13.0, 37.0), QPointF(kMidX - 8.0, 35.0), QPointF(kMidX + 8.0, 35.0),
-                                QPointF(kMidX + 13.0, 37.0), QPointF(kMidX - 15.5, 38.5), QPointF(kMidX - 4.0, 38.0),
-                                QPointF(kMidX + 4.0, 38.0)})
+    for (const QPointF& spot : { QPointF(kMidX - 13.0, 37.0), QPointF(kMidX - 8.0, 35.0), QPointF(kMidX + 8.0, 35.0),
+             QPointF(kMidX + 13.0, 37.0), QPointF(kMidX - 15.5, 38.5), QPointF(kMidX - 4.0, 38.0),
+             QPointF(kMidX + 4.0, 38.0) })
         p.fillRect(QRectF(spot.x() - 0.5, spot.y() - 1.0, 1.0, 2.0), kBlackInk);
     DrawArm(p, c.robeShade, kGold);
     // Long white hair, face, moustache and pointed beard.
@@ -409,11 +447,12 @@ void DrawKingHalf(QPainter& p, Suit suit) {
     DrawShape(p, crown, kGold, 0.7);
     DrawShape(p, Band(kMidX - 6.5, base - 2.0, kMidX + 6.5, base), c.trim, 0.5);
     DrawShape(p, Ellipse(kMidX, base - 4.0, 1.4, 1.4), c.jewel, 0.5);
-    for (qreal dx : {-7.5, 0.0, 7.5})
+    for (qreal dx : { -7.5, 0.0, 7.5 })
         DrawShape(p, Ellipse(kMidX + dx, base - (dx == 0.0 ? 9.5 : 8.0), 0.9, 0.9), kWhiteFur, 0.4);
 }
 
-void DrawQueenHalf(QPainter& p, Suit suit) {
+void DrawQueenHalf(QPainter& p, Suit suit)
+{
     const CourtColours c = ColoursFor(suit);
     const QColor hair(214, 160, 64);
     // A flower on a long stem.
@@ -433,10 +472,9 @@ void DrawQueenHalf(QPainter& p, Suit suit) {
     DrawShape(p, locks, hair, 0.6);
     // Gown with a square neckline, pearls and a gold hem.
     DrawShape(p, BodyShape(), c.robe);
-    DrawShape(p, Polygon({{kMidX - 5.5, kNeckY - 0.5}, {kMidX + 5.5, kNeckY - 0.5}, {kMidX + 4.0, 38.0},
-                          {kMidX - 4.0, 38.0}}),
-              kSkin, 0.5);
-    for (qreal dx : {-3.0, -1.0, 1.0, 3.0})
+    DrawShape(p, Polygon({ { kMidX - 5.5, kNeckY - 0.5 }, { kMidX + 5.5, kNeckY - 0.5 }, { kMidX + 4.0, 38.0 }, { kMidX - 4.0, 38.0 } }),
+        kSkin, 0.5);
+    for (qreal dx : { -3.0, -1.0, 1.0, 3.0 })
         DrawShape(p, Ellipse(kMidX + dx, 35.3 + std::abs(dx) * 0.3, 0.7, 0.7), kWhiteFur, 0.3);
     DrawShape(p, Band(kMidX - kShoulderX, 42.0, kMidX + kShoulderX, 44.0), c.trim, 0.5);
     DrawShape(p, Band(kMidX - 4.0, 38.0, kMidX + 4.0, 42.0), c.accent, 0.5);
@@ -461,11 +499,12 @@ void DrawQueenHalf(QPainter& p, Suit suit) {
     tiara.closeSubpath();
     DrawShape(p, tiara, kGold, 0.6);
     DrawShape(p, Ellipse(kMidX, base - 5.2, 1.3, 1.3), c.jewel, 0.4);
-    for (qreal dx : {-6.0, 6.0})
+    for (qreal dx : { -6.0, 6.0 })
         DrawShape(p, Ellipse(kMidX + dx, base - 3.8, 1.0, 1.0), kWhiteFur, 0.4);
 }
 
-void DrawJackHalf(QPainter& p, Suit suit) {
+void DrawJackHalf(QPainter& p, Suit suit)
+{
     const CourtColours c = ColoursFor(suit);
     const QColor hair(120, 76, 40);
     // Halberd.
@@ -483,9 +522,8 @@ void DrawJackHalf(QPainter& p, Suit suit) {
     DrawShape(p, BodyShape(), c.robe);
     DrawShape(p, BodyShape().intersected(Band(kMidX, 0, kCardWidth, kCardHeight)), c.accent, 0.6);
     DrawShape(p, Band(kMidX - kShoulderX, 44.5, kMidX + kShoulderX, 46.5), c.trim, 0.5);
-    DrawShape(p, Polygon({{kMidX - 6.0, kNeckY - 0.5}, {kMidX + 6.0, kNeckY - 0.5}, {kMidX + 3.5, 37.5},
-                          {kMidX - 3.5, 37.5}}),
-              c.trim, 0.5);
+    DrawShape(p, Polygon({ { kMidX - 6.0, kNeckY - 0.5 }, { kMidX + 6.0, kNeckY - 0.5 }, { kMidX + 3.5, 37.5 }, { kMidX - 3.5, 37.5 } }),
+        c.trim, 0.5);
     DrawArm(p, c.robeShade, QColor(150, 104, 56));
     // Short curled hair, face.
     DrawShape(p, Ellipse(kMidX, kHeadY + 1.5, kHeadRx + 1.5, kHeadRy - 0.5), hair, 0.6);
@@ -503,21 +541,27 @@ void DrawJackHalf(QPainter& p, Suit suit) {
     cap.quadTo(kMidX, kHeadY - 6.5, kMidX - 7.5, kHeadY - 3.0);
     cap.closeSubpath();
     DrawShape(p, cap, c.accent, 0.6);
-    DrawShape(p, Polygon({{kMidX - 7.5, kHeadY - 3.5}, {kMidX + 9.0, kHeadY - 5.5}, {kMidX + 9.0, kHeadY - 3.8},
-                          {kMidX - 7.5, kHeadY - 1.8}}),
-              c.trim, 0.5);
+    DrawShape(p, Polygon({ { kMidX - 7.5, kHeadY - 3.5 }, { kMidX + 9.0, kHeadY - 5.5 }, { kMidX + 9.0, kHeadY - 3.8 }, { kMidX - 7.5, kHeadY - 1.8 } }),
+        c.trim, 0.5);
 }
 
 // The upper half of the court picture, down to the dividing line.
-void DrawCourt(QPainter& p, int rank, Suit suit) {
+void DrawCourt(QPainter& p, int rank, Suit suit)
+{
     const QRectF upperPanel(kCourtPanel.left(), kCourtPanel.top(), kCourtPanel.width(), kHalfY - kCourtPanel.top());
     p.fillRect(upperPanel, kPanelPaper);
     p.save();
     p.setClipRect(upperPanel.adjusted(1.0, 1.0, -1.0, -1.0));
     switch (rank) {
-    case kKing: DrawKingHalf(p, suit); break;
-    case kQueen: DrawQueenHalf(p, suit); break;
-    default: DrawJackHalf(p, suit); break;
+    case kKing:
+        DrawKingHalf(p, suit);
+        break;
+    case kQueen:
+        DrawQueenHalf(p, suit);
+        break;
+    default:
+        DrawJackHalf(p, suit);
+        break;
     }
     p.restore();
     const QRectF pipBox(kCourtPanel.left() + 2.5, kCourtPanel.top() + 2.5, 8.0, 9.0);
@@ -528,9 +572,10 @@ void DrawCourt(QPainter& p, int rank, Suit suit) {
     p.drawRect(upperPanel.adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
-}  // namespace
+} // namespace
 
-QImage PaintCard(int id) {
+QImage PaintCard(int id)
+{
     Q_ASSERT(IsValidCardId(id));
     const Suit suit = SuitOfCard(id);
     const int rank = RankOfCard(id);
@@ -558,7 +603,8 @@ QImage PaintCard(int id) {
     return Finish(canvas);
 }
 
-QImage PaintStandIn(int id) {
+QImage PaintStandIn(int id)
+{
     Q_ASSERT(IsValidCardId(id));
     const Suit suit = SuitOfCard(id);
     const int rank = RankOfCard(id);
@@ -570,7 +616,7 @@ QImage PaintStandIn(int id) {
 
     // A dashed warning frame sets it apart from any real card face.
     QPen dashed(kRedInk, 1.0, Qt::CustomDashLine);
-    dashed.setDashPattern({3.0, 2.0});
+    dashed.setDashPattern({ 3.0, 2.0 });
     p.setPen(dashed);
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(3.5, 3.5, kCardWidth - 7.0, kCardHeight - 7.0), 2.0, 2.0);
@@ -588,7 +634,7 @@ QImage PaintStandIn(int id) {
     p.setFont(font);
     p.setPen(QColor(96, 96, 96));
     p.drawText(QRectF(4.0, 64.0, kCardWidth - 8.0, 22.0), Qt::AlignCenter,
-               QStringLiteral("missing\npicture"));
+        QStringLiteral("missing\npicture"));
     p.end();
     return Finish(canvas);
 }

@@ -1,4 +1,4 @@
-#include "ui/CardFaces.h"
+#include "art/CardFaces.h"
 
 #include <QStringList>
 
@@ -7,14 +7,18 @@
 namespace {
 
 // Each run of 13 ids is one suit, in this order.
-constexpr std::array<Suit, 4> kSuitOfRun = {Suit::Clubs, Suit::Diamonds, Suit::Hearts, Suit::Spades};
+constexpr std::array<Suit, 4> kSuitOfRun = { Suit::Clubs, Suit::Diamonds, Suit::Hearts, Suit::Spades };
 
 // Maps unit coordinates (0..1 across the box) into the box.
 class UnitBox {
 public:
-    explicit UnitBox(const QRectF& box) : box_(box) {}
-    QPointF operator()(qreal ux, qreal uy) const {
-        return {box_.left() + ux * box_.width(), box_.top() + uy * box_.height()};
+    explicit UnitBox(const QRectF& box)
+        : box_(box)
+    {
+    }
+    QPointF operator()(qreal ux, qreal uy) const
+    {
+        return { box_.left() + ux * box_.width(), box_.top() + uy * box_.height() };
     }
     qreal w(qreal u) const { return u * box_.width(); }
 
@@ -22,7 +26,8 @@ private:
     QRectF box_;
 };
 
-QPainterPath HeartShape(const QRectF& box) {
+QPainterPath HeartShape(const QRectF& box)
+{
     const UnitBox p(box);
     QPainterPath path;
     path.moveTo(p(0.5, 0.24));
@@ -36,7 +41,8 @@ QPainterPath HeartShape(const QRectF& box) {
     return path;
 }
 
-QPainterPath DiamondShape(const QRectF& box) {
+QPainterPath DiamondShape(const QRectF& box)
+{
     const UnitBox p(box);
     QPainterPath path;
     // Slightly hollow sides, as printed diamonds have.
@@ -50,7 +56,8 @@ QPainterPath DiamondShape(const QRectF& box) {
 }
 
 // The flared foot shared by spades and clubs.
-QPainterPath StemShape(const QRectF& box, qreal top) {
+QPainterPath StemShape(const QRectF& box, qreal top)
+{
     const UnitBox p(box);
     QPainterPath path;
     path.moveTo(p(0.46, top));
@@ -62,7 +69,8 @@ QPainterPath StemShape(const QRectF& box, qreal top) {
     return path;
 }
 
-QPainterPath SpadeShape(const QRectF& box) {
+QPainterPath SpadeShape(const QRectF& box)
+{
     const UnitBox p(box);
     QPainterPath blade;
     blade.moveTo(p(0.5, 0.0));
@@ -76,7 +84,8 @@ QPainterPath SpadeShape(const QRectF& box) {
     return blade.united(StemShape(box, 0.62));
 }
 
-QPainterPath ClubShape(const QRectF& box) {
+QPainterPath ClubShape(const QRectF& box)
+{
     const UnitBox p(box);
     // Leaves are true circles sized by the box width, whatever its height.
     const qreal r = p.w(0.235);
@@ -86,74 +95,101 @@ QPainterPath ClubShape(const QRectF& box) {
         return c;
     };
     const qreal sideY = p(0, 0.57).y();
-    return leaf({p(0.5, 0).x(), box.top() + r}, r)
-        .united(leaf({box.left() + r, sideY}, r))
-        .united(leaf({box.right() - r, sideY}, r))
-        .united(leaf(p(0.5, 0.5), p.w(0.14)))  // closes the gap between the leaves
+    return leaf({ p(0.5, 0).x(), box.top() + r }, r)
+        .united(leaf({ box.left() + r, sideY }, r))
+        .united(leaf({ box.right() - r, sideY }, r))
+        .united(leaf(p(0.5, 0.5), p.w(0.14))) // closes the gap between the leaves
         .united(StemShape(box, 0.55));
 }
 
-}  // namespace
+} // namespace
 
-bool IsValidCardId(int id) {
+bool IsValidCardId(int id)
+{
     return id >= kFirstCardId && id <= kLastCardId;
 }
 
-Suit SuitOfCard(int id) {
+Suit SuitOfCard(int id)
+{
     Q_ASSERT(IsValidCardId(id));
     return kSuitOfRun.at(static_cast<std::size_t>((id - 1) / kRanksPerSuit));
 }
 
-int RankOfCard(int id) {
+int RankOfCard(int id)
+{
     Q_ASSERT(IsValidCardId(id));
     return (id - 1) % kRanksPerSuit + 1;
 }
 
-QString RankIndex(int rank) {
+QString RankIndex(int rank)
+{
     switch (rank) {
-    case kAce: return QStringLiteral("A");
-    case kJack: return QStringLiteral("J");
-    case kQueen: return QStringLiteral("Q");
-    case kKing: return QStringLiteral("K");
-    default: return QString::number(rank);
+    case kAce:
+        return QStringLiteral("A");
+    case kJack:
+        return QStringLiteral("J");
+    case kQueen:
+        return QStringLiteral("Q");
+    case kKing:
+        return QStringLiteral("K");
+    default:
+        return QString::number(rank);
     }
 }
 
-QString RankName(int rank) {
+QString RankName(int rank)
+{
     static const QStringList kNames = {
-        QStringLiteral("Ace"),  QStringLiteral("Two"),   QStringLiteral("Three"), QStringLiteral("Four"),
-        QStringLiteral("Five"), QStringLiteral("Six"),   QStringLiteral("Seven"), QStringLiteral("Eight"),
-        QStringLiteral("Nine"), QStringLiteral("Ten"),   QStringLiteral("Jack"),  QStringLiteral("Queen"),
-        QStringLiteral("King")};
+        QStringLiteral("Ace"), QStringLiteral("Two"), QStringLiteral("Three"), QStringLiteral("Four"),
+        QStringLiteral("Five"), QStringLiteral("Six"), QStringLiteral("Seven"), QStringLiteral("Eight"),
+        QStringLiteral("Nine"), QStringLiteral("Ten"), QStringLiteral("Jack"), QStringLiteral("Queen"),
+        QStringLiteral("King")
+    };
     Q_ASSERT(rank >= kAce && rank <= kKing);
     return kNames.at(rank - 1);
 }
 
-QString SuitName(Suit suit) {
+QString SuitName(Suit suit)
+{
     switch (suit) {
-    case Suit::Clubs: return QStringLiteral("Clubs");
-    case Suit::Diamonds: return QStringLiteral("Diamonds");
-    case Suit::Hearts: return QStringLiteral("Hearts");
-    case Suit::Spades: return QStringLiteral("Spades");
+    case Suit::Clubs:
+        return QStringLiteral("Clubs");
+    case Suit::Diamonds:
+        return QStringLiteral("Diamonds");
+    case Suit::Hearts:
+        return QStringLiteral("Hearts");
+    case Suit::Spades:
+        return QStringLiteral("Spades");
     }
     return {};
 }
 
-QString CardName(int id) {
+QString CardName(int id)
+{
     return QStringLiteral("%1 of %2").arg(RankName(RankOfCard(id)), SuitName(SuitOfCard(id)));
 }
 
-bool IsRed(Suit suit) {
+bool IsRed(Suit suit)
+{
     return suit == Suit::Diamonds || suit == Suit::Hearts;
 }
 
-QPainterPath SuitShape(Suit suit, QRectF box) {
+QPainterPath SuitShape(Suit suit, QRectF box)
+{
     QPainterPath path;
     switch (suit) {
-    case Suit::Clubs: path = ClubShape(box); break;
-    case Suit::Diamonds: path = DiamondShape(box); break;
-    case Suit::Hearts: path = HeartShape(box); break;
-    case Suit::Spades: path = SpadeShape(box); break;
+    case Suit::Clubs:
+        path = ClubShape(box);
+        break;
+    case Suit::Diamonds:
+        path = DiamondShape(box);
+        break;
+    case Suit::Hearts:
+        path = HeartShape(box);
+        break;
+    case Suit::Spades:
+        path = SpadeShape(box);
+        break;
     }
     path.setFillRule(Qt::WindingFill);
     return path;

@@ -5,8 +5,8 @@
 
 #include <string>
 
-// The program's entries in the settings store and the ways it reads and
-// writes them.
+// The program's entries in the settings store, all under the application
+// title, and the ways it reads and writes them.
 namespace pairfall {
 
 inline constexpr const char* SettingsSection = "Settings";

@@ -1,25 +1,31 @@
-#include "stats/MemorySettingsStore.h"
+#include "fakes/MemorySettingsStore.h"
 
 #include "game/RuntimeError.h"
+#include "game/Texts.h"
 
-namespace pairfall {
+namespace pairfall::testing {
 
 std::string MemorySettingsStore::ReadSetting(const std::string& application, const std::string& section, const std::string& key, const std::string& defaultText)
 {
     reads.push_back(section + "/" + key);
+    m_log.Add("read " + section + "/" + key);
     const auto found = m_entries.find({ application, section, key });
-    return found == m_entries.end() ? defaultText : found->second;
+    if (found == m_entries.end())
+        return defaultText;
+    return found->second;
 }
 
 void MemorySettingsStore::WriteSetting(const std::string& application, const std::string& section, const std::string& key, const std::string& text)
 {
     writes.push_back({ section, key, text });
+    m_log.Add("write " + section + "/" + key + "=" + text);
     m_entries[{ application, section, key }] = text;
 }
 
 void MemorySettingsStore::Commit()
 {
     ++commits;
+    m_log.Add("commit");
     if (failCommits)
         throw RuntimeError(RuntimeError::Kind::SettingsWrite, "The settings could not be saved (test store set to fail)");
 }
@@ -37,7 +43,9 @@ bool MemorySettingsStore::Has(const std::string& section, const std::string& key
 std::string MemorySettingsStore::Get(const std::string& section, const std::string& key) const
 {
     const auto found = m_entries.find({ ApplicationTitle, section, key });
-    return found == m_entries.end() ? std::string() : found->second;
+    if (found == m_entries.end())
+        return {};
+    return found->second;
 }
 
 }

@@ -1,4 +1,4 @@
-#include "ui/DialogFont.h"
+#include "widgets/DialogFont.h"
 
 #include <QFontDatabase>
 #include <QStringList>

@@ -7,7 +7,10 @@
 // Which rank and suit each card id (1..52) shows. This is the only place
 // that knows the order of the suits within the ids.
 
-enum class Suit { Clubs, Diamonds, Hearts, Spades };
+enum class Suit { Clubs,
+    Diamonds,
+    Hearts,
+    Spades };
 
 constexpr int kFirstCardId = 1;
 constexpr int kLastCardId = 52;

@@ -1,7 +1,8 @@
-#include "stats/StatsStore.h"
+#include "game/SettingsEntries.h"
 
+#include "game/Conversions.h"
 #include "game/RuntimeError.h"
-#include "stats/Conversions.h"
+#include "game/Texts.h"
 
 namespace pairfall {
 

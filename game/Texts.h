@@ -1,0 +1,26 @@
+#pragma once
+
+#include "game/Numbers.h"
+
+#include <string>
+
+// The program's own texts, each written once.
+namespace pairfall {
+
+// The application title: the main window's caption, the title of the rule
+// messages and the name under which every setting is stored.
+inline constexpr const char* ApplicationTitle = "Pairfall";
+
+inline constexpr const char* ReadyText = "Ready";
+inline constexpr const char* PlayAgainPrompt = "Would you like to play again?";
+inline constexpr const char* NotTenMessage = "Cards do NOT total 10";
+inline constexpr const char* AllFourFacesMessage = "You must select all four facecards.";
+inline constexpr const char* LosePrompt = "You lose, would you like to play again?";
+inline constexpr const char* LoseTitle = "You LOSE";
+inline constexpr const char* WinTitle = "You WIN";
+inline constexpr const char* NoHelpMessage = "Unable to display Help Contents. There is no Help associated with this project.";
+
+// The status line after a deal: "There are 51 cards left", also for one card.
+std::string CardsLeftText(Int16 cardsLeft);
+
+}

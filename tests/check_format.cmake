@@ -1,0 +1,22 @@
+# Run with -DCLANG_FORMAT=<program> -DSOURCE_DIR=<project>.  Fails when a C or C++ file of the project differs from what clang-format
+# makes of it; the root .clang-format settles the style.
+set(files "")
+foreach(folder game art widgets stats ui app tools bench tests)
+  file(GLOB_RECURSE found "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp" "${SOURCE_DIR}/${folder}/*.c")
+  list(APPEND files ${found})
+endforeach()
+set(unformatted "")
+foreach(file IN LISTS files)
+  execute_process(COMMAND ${CLANG_FORMAT} --dry-run --Werror ${file}
+    RESULT_VARIABLE result OUTPUT_QUIET ERROR_QUIET)
+  if(NOT result EQUAL 0)
+    file(RELATIVE_PATH name "${SOURCE_DIR}" "${file}")
+    list(APPEND unformatted "${name}")
+  endif()
+endforeach()
+list(LENGTH files count)
+if(unformatted)
+  list(JOIN unformatted "\n  " shown)
+  message(FATAL_ERROR "not formatted (run clang-format -i on them):\n  ${shown}")
+endif()
+message(STATUS "${count} files, all formatted")
