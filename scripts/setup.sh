@@ -1,28 +1,32 @@
 #!/usr/bin/env bash
-# Installs what building and testing Pairfall needs on Debian 12, then
-# configures the build folder.  Sourced by scripts/play and scripts/test.
+# Installs Debian 12 packages that are missing and knows where the build
+# folder is.  Sourced by scripts/play and scripts/test.
 set -euo pipefail
 
 PAIRFALL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PAIRFALL_BUILD="${PAIRFALL_BUILD:-$PAIRFALL_ROOT/build}"
 
-# Each package and what it is for:
+# What building and playing the game needs, and nothing more:
 #   build-essential cmake  the compiler and the build
 #   qt6-base-dev           Qt 6 Widgets, Gui and Test
 #   fonts-liberation       a sans serif as narrow as the dialogs were laid out for
+PAIRFALL_PLAY_PACKAGES=(build-essential cmake qt6-base-dev fonts-liberation)
+
+# What the tests need on top:
 #   libgtest-dev           the test framework
+#   clang-format           the house-style check
 #   xvfb xauth xdotool     a headless X server and real clicks for the end-to-end test
 #   imagemagick            screenshots for the end-to-end test
-#   clang libclang-rt-14-dev  the settings fuzzer (libFuzzer and its runtime)
+#   clang libclang-rt-14-dev  the settings fuzzers (libFuzzer and its runtime)
 #   libbenchmark-dev       the engine's micro-benchmarks
 #   libx11-dev             the start-up benchmark's window watcher
 #   desktop-file-utils appstream   validate the desktop entry and the metainfo
 #   dpkg-dev               the Debian package's dependencies (dpkg-shlibdeps)
-PAIRFALL_PACKAGES=(build-essential cmake qt6-base-dev fonts-liberation libgtest-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libx11-dev desktop-file-utils appstream dpkg-dev)
+PAIRFALL_TEST_PACKAGES=(libgtest-dev clang-format xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libx11-dev desktop-file-utils appstream dpkg-dev)
 
 pairfall_install_missing() {
     local missing=()
-    for package in "${PAIRFALL_PACKAGES[@]}"; do
+    for package in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
             missing+=("$package")
         fi
@@ -46,8 +50,11 @@ pairfall_configure() {
     cmake -S "$PAIRFALL_ROOT" -B "$PAIRFALL_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > /dev/null
 }
 
+# Builds the targets given, or everything.
 pairfall_build() {
-    cmake --build "$PAIRFALL_BUILD" --parallel "$(nproc)"
+    local targets=()
+    for target in "$@"; do
+        targets+=(--target "$target")
+    done
+    cmake --build "$PAIRFALL_BUILD" --parallel "$(nproc)" "${targets[@]}"
 }
-
-pairfall_install_missing

@@ -1,0 +1,42 @@
+// Arbitrary text through the readers of stored numbers, in memory: nothing
+// may crash, and whatever is taken as a number writes back as text that
+// reads the same.
+#include "FuzzCheck.h"
+#include "game/Conversions.h"
+#include "game/RuntimeError.h"
+
+#include <cstdint>
+#include <string>
+
+namespace pairfall::testing {
+namespace {
+
+void CounterRoundTrip(const std::string& text)
+{
+    try {
+        const Int16 value = TextToInt16(text);
+        Check(TextToInt16(Int16ToText(value)) == value, "counter round trip");
+    } catch (const RuntimeError&) {
+    }
+}
+
+void CoordinateRoundTrip(const std::string& text)
+{
+    try {
+        const float value = TextToSingle(text);
+        Check(value == value, "coordinate is a number");
+        Check(TextToSingle(SingleToText(value)) == value, "coordinate round trip");
+    } catch (const RuntimeError&) {
+    }
+}
+
+}
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    pairfall::testing::CounterRoundTrip(text);
+    pairfall::testing::CoordinateRoundTrip(text);
+    return 0;
+}
