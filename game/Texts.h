@@ -18,6 +18,8 @@ inline constexpr const char* AllFourFacesMessage = "You must select all four fac
 inline constexpr const char* LosePrompt = "You lose, would you like to play again?";
 inline constexpr const char* LoseTitle = "You LOSE";
 inline constexpr const char* WinTitle = "You WIN";
+// What a screen reader calls a slot without a card.
+inline constexpr const char* EmptyPlaceName = "Empty place";
 inline constexpr const char* NoHelpMessage = "Unable to display Help Contents. There is no Help associated with this project.";
 
 // The status line after a deal: "There are 51 cards left", also for one card.

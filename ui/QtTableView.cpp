@@ -1,6 +1,7 @@
 #include "ui/QtTableView.h"
 
 #include "art/CardFaces.h"
+#include "game/Texts.h"
 #include "ui/OutlineShape.h"
 #include "ui/PictureLoader.h"
 #include "ui/SlotPicture.h"
@@ -28,7 +29,7 @@ void QtTableView::SetSlotPicture(Int16 slot, const std::string& path)
     picture->SetPicture(loaded.image);
     // Screen readers name the card, which the picture only shows.
     const int id = CardIdOfPicture(path);
-    picture->setAccessibleName(id != 0 ? CardName(id) : QStringLiteral("Empty place"));
+    picture->setAccessibleName(id != 0 ? CardName(id) : QString::fromLatin1(EmptyPlaceName));
     if (loaded.problem && m_reportedPictures.insert(path).second)
         m_errors.Report(*loaded.problem);
 }

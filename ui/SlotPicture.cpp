@@ -1,5 +1,6 @@
 #include "ui/SlotPicture.h"
 
+#include "game/Texts.h"
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -15,7 +16,7 @@ SlotPicture::SlotPicture(int index, QWidget* parent)
     setProperty("index", index);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::PointingHandCursor);
-    setAccessibleName(QStringLiteral("Empty place"));
+    setAccessibleName(QString::fromLatin1(EmptyPlaceName));
 }
 
 void SlotPicture::SetPicture(const QImage& picture)

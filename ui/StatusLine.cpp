@@ -1,5 +1,6 @@
 #include "ui/StatusLine.h"
 
+#include "game/Texts.h"
 #include "ui/TableLayout.h"
 
 #include <QLabel>
@@ -12,7 +13,7 @@ StatusLine::StatusLine(QWidget* parent)
     setObjectName(QStringLiteral("sbStatusBar"));
     setFixedHeight(layout::StatusBarHeight);
     setSizeGripEnabled(false);
-    m_line = new QLabel(QStringLiteral("Ready"), this);
+    m_line = new QLabel(QString::fromLatin1(ReadyText), this);
     m_line->setObjectName(QStringLiteral("sbStatusLine"));
     m_line->setTextFormat(Qt::PlainText);
     m_line->setContentsMargins(2, 0, 2, 0);
