@@ -1,16 +1,10 @@
 #pragma once
 
-#include "art/CardSize.h"
-#include "art/TableGreen.h"
-
 #include <QImage>
 
-constexpr int kCardWidth = pairfall::CardWidth;
-constexpr int kCardHeight = pairfall::CardHeight;
+namespace pairfall {
 
-// The face of card id (1..52). Opaque, kCardWidth x kCardHeight.
+// The face of card id (1..52): opaque, CardSize.
 QImage PaintCard(int id);
 
-// Shown instead of a card whose picture file is missing or unreadable; it
-// still names the card so that the game stays playable.
-QImage PaintStandIn(int id);
+}

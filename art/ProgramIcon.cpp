@@ -2,6 +2,16 @@
 
 #include <QString>
 
+// Outside any namespace: Q_INIT_RESOURCE declares the global function that
+// rcc generates.  The resources live in a static library, and naming them
+// here makes the linker keep them.
+static void RegisterIconResources()
+{
+    Q_INIT_RESOURCE(icons);
+}
+
+namespace pairfall {
+
 namespace {
 
 // The sizes a window icon is drawn at.  The larger ones painted by the
@@ -9,14 +19,6 @@ namespace {
 // would only slow the start.
 constexpr int WindowIconSizes[] = { 16, 32, 48, 64 };
 
-}
-
-// Outside any namespace: Q_INIT_RESOURCE declares the global function that
-// rcc generates.  The resources live in a static library, and naming them
-// here makes the linker keep them.
-static void RegisterIconResources()
-{
-    Q_INIT_RESOURCE(icons);
 }
 
 QIcon ProgramIcon()
@@ -29,4 +31,6 @@ QIcon ProgramIcon()
         return sizes;
     }();
     return icon;
+}
+
 }

@@ -1,7 +1,8 @@
 // The main window's own behaviour; the game's rules are tested on the engine.
-#include "art/CardFaces.h"
+#include "art/CardNames.h"
 #include "art/CardPainter.h"
 #include "art/EmptySlotPicture.h"
+#include "art/StandIn.h"
 #include "fakes/MemorySettingsStore.h"
 #include "fakes/ScriptedMessageBoxes.h"
 #include "fakes/ScriptedRandom.h"

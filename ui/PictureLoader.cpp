@@ -1,7 +1,7 @@
 #include "ui/PictureLoader.h"
 
-#include "art/CardPainter.h"
 #include "art/EmptySlotPicture.h"
+#include "art/StandIn.h"
 #include "game/Card.h"
 
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "ui/QtTableView.h"
 
-#include "art/CardFaces.h"
+#include "art/CardNames.h"
 #include "game/Texts.h"
 #include "ui/OutlineShape.h"
 #include "ui/PictureLoader.h"

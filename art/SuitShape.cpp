@@ -1,29 +1,26 @@
-#include "art/CardFaces.h"
+#include "art/SuitShape.h"
 
-#include <QStringList>
+#include "art/Paths.h"
 
-#include <array>
+namespace pairfall {
 
 namespace {
-
-// Each run of 13 ids is one suit, in this order.
-constexpr std::array<Suit, 4> kSuitOfRun = { Suit::Clubs, Suit::Diamonds, Suit::Hearts, Suit::Spades };
 
 // Maps unit coordinates (0..1 across the box) into the box.
 class UnitBox {
 public:
     explicit UnitBox(const QRectF& box)
-        : box_(box)
+        : m_box(box)
     {
     }
     QPointF operator()(qreal ux, qreal uy) const
     {
-        return { box_.left() + ux * box_.width(), box_.top() + uy * box_.height() };
+        return { m_box.left() + ux * m_box.width(), m_box.top() + uy * m_box.height() };
     }
-    qreal w(qreal u) const { return u * box_.width(); }
+    qreal Width(qreal u) const { return u * m_box.width(); }
 
 private:
-    QRectF box_;
+    QRectF m_box;
 };
 
 QPainterPath HeartShape(const QRectF& box)
@@ -88,90 +85,17 @@ QPainterPath ClubShape(const QRectF& box)
 {
     const UnitBox p(box);
     // Leaves are true circles sized by the box width, whatever its height.
-    const qreal r = p.w(0.235);
-    auto leaf = [](QPointF centre, qreal radius) {
-        QPainterPath c;
-        c.addEllipse(centre, radius, radius);
-        return c;
-    };
+    const qreal r = p.Width(0.235);
     const qreal sideY = p(0, 0.57).y();
-    return leaf({ p(0.5, 0).x(), box.top() + r }, r)
-        .united(leaf({ box.left() + r, sideY }, r))
-        .united(leaf({ box.right() - r, sideY }, r))
-        .united(leaf(p(0.5, 0.5), p.w(0.14))) // closes the gap between the leaves
+    const QPointF middle = p(0.5, 0.5);
+    const qreal middleR = p.Width(0.14);
+    return Ellipse(p(0.5, 0).x(), box.top() + r, r, r)
+        .united(Ellipse(box.left() + r, sideY, r, r))
+        .united(Ellipse(box.right() - r, sideY, r, r))
+        .united(Ellipse(middle.x(), middle.y(), middleR, middleR)) // closes the gap between the leaves
         .united(StemShape(box, 0.55));
 }
 
-} // namespace
-
-bool IsValidCardId(int id)
-{
-    return id >= kFirstCardId && id <= kLastCardId;
-}
-
-Suit SuitOfCard(int id)
-{
-    Q_ASSERT(IsValidCardId(id));
-    return kSuitOfRun.at(static_cast<std::size_t>((id - 1) / kRanksPerSuit));
-}
-
-int RankOfCard(int id)
-{
-    Q_ASSERT(IsValidCardId(id));
-    return (id - 1) % kRanksPerSuit + 1;
-}
-
-QString RankIndex(int rank)
-{
-    switch (rank) {
-    case kAce:
-        return QStringLiteral("A");
-    case kJack:
-        return QStringLiteral("J");
-    case kQueen:
-        return QStringLiteral("Q");
-    case kKing:
-        return QStringLiteral("K");
-    default:
-        return QString::number(rank);
-    }
-}
-
-QString RankName(int rank)
-{
-    static const QStringList kNames = {
-        QStringLiteral("Ace"), QStringLiteral("Two"), QStringLiteral("Three"), QStringLiteral("Four"),
-        QStringLiteral("Five"), QStringLiteral("Six"), QStringLiteral("Seven"), QStringLiteral("Eight"),
-        QStringLiteral("Nine"), QStringLiteral("Ten"), QStringLiteral("Jack"), QStringLiteral("Queen"),
-        QStringLiteral("King")
-    };
-    Q_ASSERT(rank >= kAce && rank <= kKing);
-    return kNames.at(rank - 1);
-}
-
-QString SuitName(Suit suit)
-{
-    switch (suit) {
-    case Suit::Clubs:
-        return QStringLiteral("Clubs");
-    case Suit::Diamonds:
-        return QStringLiteral("Diamonds");
-    case Suit::Hearts:
-        return QStringLiteral("Hearts");
-    case Suit::Spades:
-        return QStringLiteral("Spades");
-    }
-    return {};
-}
-
-QString CardName(int id)
-{
-    return QStringLiteral("%1 of %2").arg(RankName(RankOfCard(id)), SuitName(SuitOfCard(id)));
-}
-
-bool IsRed(Suit suit)
-{
-    return suit == Suit::Diamonds || suit == Suit::Hearts;
 }
 
 QPainterPath SuitShape(Suit suit, QRectF box)
@@ -193,4 +117,6 @@ QPainterPath SuitShape(Suit suit, QRectF box)
     }
     path.setFillRule(Qt::WindingFill);
     return path;
+}
+
 }

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "art/CardSize.h"
+
+#include <QImage>
+
+// What every card face is painted on.
+namespace pairfall {
+
+// Real cards read the same from both ends: a face is painted down to this
+// row and the mirror copy makes the rest.
+inline constexpr int CardMiddleRow = CardHeight / 2;
+
+// A card-sized canvas holding a blank card: the white face in its border,
+// table green outside the rounded corners.
+QImage BlankCard();
+
+// Copies the upper half, turned half a turn about the card centre, onto the
+// lower half, which makes the two ends identical to the pixel.
+void MirrorUpperHalf(QImage& canvas);
+
+// The finished card as the table shows it: opaque.
+QImage Opaque(const QImage& canvas);
+
+}

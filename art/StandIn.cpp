@@ -1,0 +1,49 @@
+#include "art/StandIn.h"
+
+#include "art/CardCanvas.h"
+#include "art/CardNames.h"
+#include "art/Inks.h"
+#include "art/PixelFont.h"
+#include "art/SuitShape.h"
+#include "game/Card.h"
+
+#include <QFont>
+#include <QPainter>
+
+namespace pairfall {
+
+QImage PaintStandIn(int id)
+{
+    Q_ASSERT(IsCardId(id));
+    const Suit suit = SuitOfCard(id);
+    const int rank = CardValue(static_cast<Int16>(id));
+
+    QImage canvas = BlankCard();
+    QPainter p(&canvas);
+    p.setRenderHint(QPainter::Antialiasing, true);
+
+    // A dashed warning frame sets it apart from any real card face.
+    QPen dashed(RedInk, 1.0, Qt::CustomDashLine);
+    dashed.setDashPattern({ 3.0, 2.0 });
+    p.setPen(dashed);
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(3.5, 3.5, CardWidth - 7.0, CardHeight - 7.0), 2.0, 2.0);
+
+    // The card's name, large: the corner index doubled, above a suit symbol.
+    const QString text = RankIndex(rank);
+    const int scale = 2;
+    const int width = PixelTextWidth(text, scale);
+    DrawPixelText(p, text, QPoint((CardWidth - width) / 2, 14), scale, SuitInk(suit));
+    p.fillPath(SuitShape(suit, QRectF(CardWidth / 2.0 - 9.0, 38.0, 18.0, 20.0)), SuitInk(suit));
+
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(8);
+    p.setFont(font);
+    p.setPen(QColor(96, 96, 96));
+    p.drawText(QRectF(4.0, 64.0, CardWidth - 8.0, 22.0), Qt::AlignCenter, QStringLiteral("missing\npicture"));
+    p.end();
+    return Opaque(canvas);
+}
+
+}
