@@ -1,5 +1,7 @@
 #include "art/ProgramIcon.h"
 
+#include "art/IconArt.h"
+
 #include <QString>
 
 // Outside any namespace: Q_INIT_RESOURCE declares the global function that
@@ -27,7 +29,7 @@ QIcon ProgramIcon()
         RegisterIconResources();
         QIcon sizes;
         for (int size : WindowIconSizes)
-            sizes.addFile(QStringLiteral(":/icons/pairfall-%1.png").arg(size), QSize(size, size));
+            sizes.addFile(QStringLiteral(":/icons/") + ProgramIconFileName(size), QSize(size, size));
         return sizes;
     }();
     return icon;

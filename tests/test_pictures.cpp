@@ -47,7 +47,7 @@ TEST(PictureFiles, EachShowsWhatTheCodeDrawsNow)
 TEST(ProgramIconFiles, EachSizeShowsWhatTheCodeDrawsNow)
 {
     for (int size : ProgramIconSizes)
-        EXPECT_EQ(Pixels(QImage(QString(PAIRFALL_SOURCE_DIR "/art/icons/pairfall-%1.png").arg(size))), Pixels(DrawProgramIcon(size))) << size;
+        EXPECT_EQ(Pixels(QImage(QStringLiteral(PAIRFALL_SOURCE_DIR "/art/icons/") + ProgramIconFileName(size))), Pixels(DrawProgramIcon(size))) << size;
 }
 
 TEST(ProgramIcon, TheTwoSmallSizesUseAtMostSixteenColours)

@@ -33,7 +33,7 @@ bool SaveBmp(const QImage& picture, const QDir& folder, int id)
 
 bool SavePng(const QImage& icon, const QDir& folder, int size)
 {
-    return Save(icon, folder.filePath(QStringLiteral("pairfall-%1.png").arg(size)), "PNG");
+    return Save(icon, folder.filePath(ProgramIconFileName(size)), "PNG");
 }
 
 int WritePictures(const QDir& pictures, const QDir& icons)
