@@ -3,13 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 // One application for all widget tests, headless unless told otherwise, with
 // the settings store in a folder of its own so no test touches the user's.
 int main(int argc, char** argv)
 {
-    if (!std::getenv("QT_QPA_PLATFORM"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());

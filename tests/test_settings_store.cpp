@@ -1,3 +1,5 @@
+// The real store: QSettings in the test run's own XDG_CONFIG_HOME, and the
+// same store written by a second process, tests/store_writer.
 #include "game/RuntimeError.h"
 #include "game/SettingsEntries.h"
 #include "game/Texts.h"
@@ -6,87 +8,136 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
+#include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <map>
+#include <string>
 
 using namespace pairfall;
 
 namespace {
 
-// The real store in the test run's own XDG_CONFIG_HOME, emptied for each test.
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+// Each test starts without a settings file.
 class SettingsStoreTest : public ::testing::Test {
 protected:
     void SetUp() override { QDir(folder).removeRecursively(); }
     void TearDown() override { QDir(folder).removeRecursively(); }
-    void WriteFile(const QByteArray& text)
-    {
-        QDir().mkpath(folder);
-        QFile out(file);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(text);
-    }
-    QByteArray ReadFile() const
-    {
-        QFile in(file);
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-    }
 
     const QString file = QtSettingsStore::Location(ApplicationTitle);
     const QString folder = QFileInfo(file).path();
 };
 
-TEST_F(SettingsStoreTest, WritesReachTheFileAtOnceAndReadBackUnchanged)
+TEST_F(SettingsStoreTest, ACommittedWriteIsInTheFileAtOnce)
 {
-    EXPECT_EQ(file, qEnvironmentVariable("XDG_CONFIG_HOME") + "/Pairfall/Pairfall.conf");
     QtSettingsStore store;
-    EXPECT_EQ(ReadCounter(store, TotalGamesKey), 0);
     WriteStatistics(store, { 3, 1, 2, 14 });
-    WriteWindowCoordinate(store, MainLeftKey, -120.0f);
-    store.Commit();
-    // On disk already, without waiting for the store to go away.
-    for (const char* line : { "[Stats]", "TotalGames=3", "AvgCardsLeft=14", "MainLeft=-120" })
-        EXPECT_TRUE(ReadFile().contains(line)) << line;
-
-    QtSettingsStore fresh;
-    EXPECT_EQ(ReadCounter(fresh, TotalLossesKey), 2);
-    EXPECT_EQ(ReadWindowCoordinate(fresh, MainLeftKey), -120.0f);
-    EXPECT_EQ(ReadWindowCoordinate(fresh, MainTopKey), 1000.0f);
-    for (const char* text : { "abc", "1, 2", "  7 ", "", "\xc3\xa9" }) {
-        store.WriteSetting("Pairfall", "Stats", "TotalWins", text);
-        store.Commit();
-        EXPECT_EQ(QtSettingsStore().ReadSetting("Pairfall", "Stats", "TotalWins", "0"), text);
-    }
+    EXPECT_TRUE(Contents(file).contains("TotalGames=3"));
 }
 
 TEST_F(SettingsStoreTest, AFailedWriteIsReportedAndKeptForTheNextTry)
 {
     ASSERT_TRUE(QDir().mkpath(file)); // a folder where the file should be
     QtSettingsStore store;
-    try {
-        WriteStatistics(store, { 4, 1, 3, 9 });
-        ADD_FAILURE() << "a write that did not reach the disk was taken as done";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.kind(), RuntimeError::Kind::SettingsWrite);
-        EXPECT_NE(e.description().find(file.toStdString()), std::string::npos);
-    }
-    EXPECT_EQ(ReadCounter(store, TotalGamesKey), 4);
+    EXPECT_THROW(WriteStatistics(store, { 4, 1, 3, 9 }), RuntimeError);
     QDir(file).removeRecursively();
     store.Commit();
-    EXPECT_TRUE(ReadFile().contains("TotalGames=4"));
+    EXPECT_TRUE(Contents(file).contains("TotalGames=4"));
 }
 
+// A sound entry, one that is there but unreadable, then junk.
 TEST_F(SettingsStoreTest, AJunkFileIsReadAsFarAsItGoesAndRewrittenByTheNextWrite)
 {
-    WriteFile(QByteArray("[Stats]\nTotalGames=5\nTotalLosses=@Variant(\\0\\0\\0\\x7f\\0junk)\n\x01\x02 no sign\n[Settings\n")
-        + QByteArray(3000, '\xff'));
+    QDir().mkpath(folder);
+    QFile junk(file);
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("[Stats]\nTotalGames=5\nTotalLosses=@Variant(\\0\\0\\0\\x7f\\0junk)\n\x01\x02 no sign\n[Settings\n");
+    junk.write(QByteArray(3000, '\xff'));
+    junk.close();
     QtSettingsStore store;
     EXPECT_EQ(ReadCounter(store, TotalGamesKey), 5);
-    // There but unreadable: damaged, not missing.
     EXPECT_THROW(ReadCounter(store, TotalLossesKey), RuntimeError);
-    WriteStatistics(store, { 6, 2, 4, 11 }); // must not be taken as a failure
-    QtSettingsStore fresh;
-    EXPECT_EQ(ReadCounter(fresh, TotalGamesKey), 6);
-    EXPECT_EQ(ReadCounter(fresh, TotalLossesKey), 4);
+    WriteStatistics(store, { 6, 2, 4, 11 });
+    EXPECT_TRUE(Contents(file).contains("TotalLosses=4"));
+}
+
+using Entries = std::map<std::string, std::string>;
+
+void Start(QProcess& writer, const QString& configHome, const QStringList& arguments)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", configHome);
+    writer.setProcessEnvironment(environment);
+    writer.start(STORE_WRITER, arguments);
+    ASSERT_TRUE(writer.waitForStarted());
+}
+
+// The "Stats" entries, read as plain text so that a half-written file shows as one.
+Entries StatsOnDisk(const QString& configHome)
+{
+    Entries entries;
+    bool inStats = false;
+    for (const QByteArray& raw : Contents(configHome + "/Pairfall/Pairfall.conf").split('\n')) {
+        const std::string line = raw.trimmed().toStdString();
+        const auto equals = line.find('=');
+        if (line.starts_with('['))
+            inStats = line == "[Stats]";
+        else if (inStats && equals != std::string::npos)
+            entries[line.substr(0, equals)] = line.substr(equals + 1);
+    }
+    return entries;
+}
+
+TEST(StoreAcrossProcesses, AFinishedGameSurvivesTheProcessBeingKilled)
+{
+    QTemporaryDir home;
+    QProcess writer;
+    Start(writer, home.path(), { "game-end" });
+    QString line;
+    while (!line.contains('\n') && writer.waitForReadyRead(30000))
+        line += QString::fromUtf8(writer.readAllStandardOutput());
+    writer.kill(); // SIGKILL, straight after the game has ended
+    writer.waitForFinished();
+    const QStringList counts = line.trimmed().split(' '); // "ended G W L A"
+    ASSERT_EQ(counts.size(), 5) << line.toStdString();
+    const Entries reported { { "TotalGames", counts[1].toStdString() }, { "TotalWins", counts[2].toStdString() }, { "TotalLosses", counts[3].toStdString() }, { "AvgCardsLeft", counts[4].toStdString() } };
+    EXPECT_EQ(StatsOnDisk(home.path()), reported);
+}
+
+// Write i of writer k holds k * 1000 + i in all four counters, so entries of
+// two writes never agree.
+TEST(StoreAcrossProcesses, TwoWritersAtOnceLeaveOneCompleteWrite)
+{
+    QTemporaryDir home;
+    QProcess first;
+    QProcess second;
+    Start(first, home.path(), { "hammer", "1", "150" });
+    Start(second, home.path(), { "hammer", "2", "150" });
+    int looks = 0;
+    while (first.state() != QProcess::NotRunning || second.state() != QProcess::NotRunning) {
+        const Entries stored = StatsOnDisk(home.path());
+        if (!stored.empty()) {
+            const std::string value = stored.begin()->second;
+            ASSERT_EQ(stored, (Entries { { "AvgCardsLeft", value }, { "TotalGames", value }, { "TotalLosses", value }, { "TotalWins", value } }));
+            ++looks;
+        }
+        first.waitForFinished(5);
+        second.waitForFinished(5);
+    }
+    EXPECT_GT(looks, 0);
+    EXPECT_EQ(first.exitCode(), 0);
+    EXPECT_EQ(second.exitCode(), 0);
+    const std::string last = StatsOnDisk(home.path())["TotalGames"];
+    EXPECT_TRUE(last == "1149" || last == "2149") << last;
 }
 
 }
