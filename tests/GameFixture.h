@@ -4,20 +4,28 @@
 #include "fakes/RecordingTableView.h"
 #include "fakes/ScriptedRandom.h"
 #include "game/Game.h"
-#include "game/RuntimeError.h"
-#include "game/TableView.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
-#include <bitset>
-#include <tuple>
+namespace pairfall {
+
+// Failure output shows the typed states as numbers, not as raw bytes.
+inline void PrintTo(SelectionMode mode, std::ostream* out) { *out << "SelectionMode " << static_cast<int>(mode); }
+inline void PrintTo(GameOverFlag flag, std::ostream* out) { *out << "GameOverFlag " << static_cast<int>(flag); }
+
+}
 
 namespace pairfall::testing {
 
 using Kind = RuntimeError::Kind;
 using Strings = std::vector<std::string>;
+using Slots = std::vector<Int16>;
+
+// A row of a parameterised test is named, and printed, by its name field.
+inline constexpr auto RowName = [](const auto& info) { return std::string(info.param.name); };
+template<typename Row>
+requires requires(const Row& row) { row.name; }
+void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
 
 // Runs f, expects it to stop with a RuntimeError of this kind and returns the error's description.
 template<typename F>
@@ -33,19 +41,16 @@ std::string ExpectError(F f, Kind kind)
     return {};
 }
 
-// Deck(1..52) holds each card once with its value, and Deck(0) is untouched.
-inline bool IsShuffledDeck(const GameState& s)
+// A full table with no play left: three of each face, and 1, 2, 3.
+inline const Slots DeadTable = { 11, 11, 11, 12, 12, 12, 13, 13, 13, 1, 2, 3 };
+
+// The statistics write as the log shows it, in the order it is made.
+inline Strings StatsWrites(int average, int games, int wins, int losses)
 {
-    std::bitset<CardsInDeck + 1> seen;
-    for (Int16 i = 1; i <= CardsInDeck; ++i)
-        if (s.Deck(i).Value != 0 && s.Deck(i).Value == CardValue(s.Deck(i).Id))
-            seen.set(static_cast<std::size_t>(s.Deck(i).Id));
-    return seen.count() == CardsInDeck && s.Deck(0) == Card {};
+    return { "write Stats/AvgCardsLeft=" + std::to_string(average), "write Stats/TotalGames=" + std::to_string(games), "write Stats/TotalWins=" + std::to_string(wins), "write Stats/TotalLosses=" + std::to_string(losses) };
 }
 
-inline const std::vector<Int16> DeadTable = { 11, 11, 11, 12, 12, 12, 13, 13, 13, 1, 2, 3 }; // no play left
-
-// A game as start-up leaves it, with a recording view, an in-memory store and a fixed shuffle.
+// A game as start-up leaves it; the view and the store write to one event log.
 class GameFixture : public ::testing::Test {
 protected:
     GameFixture()
@@ -55,46 +60,60 @@ protected:
         game.Shuffle_Deck();
     }
 
-    // Brings cards of these values to the top of the deck, the first to be dealt first.
-    void StackDeck(const std::vector<Int16>& values)
+    // Puts cards of these values on the empty slots 0, 1, ... (0 = none) and sets how many are left.
+    void LayTable(const Slots& values, Int16 cardsLeft)
     {
-        for (Int16 top = state.CardsLeft; Int16 value : values) {
-            Int16 i = top;
-            while (state.Deck(i).Value != value)
-                --i; // Deck(-1) throws when no card of the value is left
-            std::swap(state.Deck(i), state.Deck(top--));
-        }
-    }
-
-    // Puts cards on the table directly (0 = empty) and sets how many are left.
-    void LayTable(const std::vector<Int16>& values, Int16 cardsLeft)
-    {
-        state.SlotsFilled = static_cast<Int16>(values.size() - std::ranges::count(values, 0));
-        for (std::size_t i = 0; i < values.size(); ++i)
+        for (std::size_t i = 0; i < values.size(); ++i) {
             state.SlotValue(static_cast<Int16>(i)) = values[i];
+            if (values[i] != 0)
+                ++state.SlotsFilled;
+        }
         state.CardsLeft = cardsLeft;
     }
 
-    void Click(std::initializer_list<Int16> slots)
+    void Click(const Slots& slots)
     {
         for (Int16 slot : slots)
             game.Slot_Click(slot);
     }
 
-    // The slots dealt onto since the log was cleared, in order.
-    std::vector<Int16> DealtSlots() const
+    // Where the first event beginning with prefix stands in the log; a missing event fails the test.
+    int At(const std::string& prefix) const
     {
-        std::vector<Int16> slots;
-        for (const std::string& line : view.log.events)
-            if (line.starts_with("picture ") && !line.ends_with(game.EmptySlotPicturePath()))
-                slots.push_back(static_cast<Int16>(std::stoi(line.substr(8))));
+        const int index = log.IndexOf(prefix);
+        EXPECT_NE(index, -1) << "no event " << prefix;
+        return index;
+    }
+
+    // The slots a card was dealt onto since the log was cleared, in order.
+    Slots DealtSlots() const
+    {
+        Slots slots;
+        for (const std::string& event : log.Starting("picture ")) {
+            if (!event.ends_with(game.EmptySlotPicturePath()))
+                slots.push_back(static_cast<Int16>(std::stoi(event.substr(8))));
+        }
         return slots;
     }
 
-    GameState state;
-    RecordingTableView view;
-    MemorySettingsStore store;
+    void SetCounters(Int16 games, Int16 wins, Int16 losses, Int16 average)
+    {
+        state.TotalGames = games;
+        state.TotalWins = wins;
+        state.TotalLosses = losses;
+        state.AvgCardsLeft = average;
+    }
+
+    std::string Counters() const
+    {
+        return std::to_string(state.TotalGames) + " games, " + std::to_string(state.TotalWins) + " won, " + std::to_string(state.TotalLosses) + " lost, average " + std::to_string(state.AvgCardsLeft);
+    }
+
+    EventLog log;
+    RecordingTableView view { log };
+    MemorySettingsStore store { log };
     ScriptedRandom random;
+    GameState state;
     Game game;
 };
 

@@ -5,75 +5,165 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
-#include <numeric>
 #include <set>
 
 namespace pairfall::testing {
 
-TEST(Deck, CardValuesAndSwapPositions)
+namespace fs = std::filesystem;
+using Ids = std::array<Int16, CardsInDeck + 1>;
+
+// Draw k of a shuffle swaps Deck(k mod 52 + 1) with the position this gives.
+int KnownPartner(int k) { return (k * 11 + 5) % CardsInDeck + 1; }
+
+// The draws of one shuffle, each in the middle of its position's interval.
+std::vector<float> KnownDraws()
 {
-    const std::pair<Int16, Int16> values[] = { { 1, 1 }, { 10, 10 }, { 13, 13 }, { 14, 1 }, { 40, 1 }, { 52, 13 }, { 0, 0 }, { 53, 0 }, { -1, 0 } };
-    for (const auto& [id, value] : values)
-        EXPECT_EQ(CardValue(id), value) << "id " << id;
-    EXPECT_EQ(SwapPosition(0.0f), 1);
-    EXPECT_EQ(SwapPosition(std::nextafter(1.0f, 0.0f)), 52); // 53 if r * 52 + 1 were taken in single precision
+    std::vector<float> draws;
+    for (int k = 0; k < ShufflePasses * CardsInDeck; ++k)
+        draws.push_back((static_cast<float>(KnownPartner(k)) - 0.5f) / CardsInDeck);
+    return draws;
 }
 
-TEST(Deck, AShuffleIsSevenPassesOfFiftyTwoSwapsWithAFreshSeedThenResetsTheDeal)
+// The same swaps on a plain array of ids.
+Ids ShuffledByKnownDraws(Ids ids)
 {
-    GameState state;
-    BuildDeck(state);
-    std::tie(state.CardsLeft, state.FirstSlot, state.SlotsFilled, state.FaceCount, state.FaceRank, state.TotalGames) = std::tuple(7, 3, 9, 3, 12, 5);
+    for (int k = 0; k < ShufflePasses * CardsInDeck; ++k)
+        std::swap(ids[k % CardsInDeck + 1], ids[KnownPartner(k)]);
+    return ids;
+}
+
+Ids IdsOf(const GameState& state)
+{
+    Ids ids {};
+    for (Int16 i = 1; i <= CardsInDeck; ++i)
+        ids[i] = state.Deck(i).Id;
+    return ids;
+}
+
+TEST(Card, TheValueIsTheRankWithinTheSuitAndZeroForNoCard)
+{
+    EXPECT_EQ(CardValue(1), Ace);
+    EXPECT_EQ(CardValue(13), King);
+    EXPECT_EQ(CardValue(14), Ace);
+    EXPECT_EQ(CardValue(52), King);
+    EXPECT_EQ(CardValue(53), 0);
+}
+
+TEST(Deck, EveryDrawSwapsWithAPositionInsideTheDeck)
+{
+    EXPECT_EQ(SwapPosition(0.0f), 1);
+    EXPECT_EQ(SwapPosition(std::nextafter(1.0f, 0.0f)), 52);
+}
+
+using Shuffle = GameFixture;
+
+TEST_F(Shuffle, IsSevenPassesOfFiftyTwoSwapsAfterOneReseed)
+{
+    random.values = KnownDraws();
+    const int reseedsBefore = random.reseeds;
+    const Ids expected = ShuffledByKnownDraws(IdsOf(state));
+    game.Shuffle_Deck();
+    EXPECT_EQ(IdsOf(state), expected);
+    EXPECT_EQ(random.next, random.values.size());
+    EXPECT_EQ(random.reseeds, reseedsBefore + 1);
+}
+
+TEST_F(Shuffle, StartsTheDealAndTheSelectionAfresh)
+{
+    state.CardsLeft = 7;
+    state.SlotsFilled = 9;
     state.SelMode = SelectionMode::CollectingFaces;
+    state.FirstSlot = 3;
+    state.FaceRank = Queen;
+    state.FaceSlot(4) = 7;
+    game.Shuffle_Deck();
+    EXPECT_EQ(state.CardsLeft, 52);
+    EXPECT_EQ(state.SlotsFilled, 0);
+    EXPECT_EQ(state.SelMode, SelectionMode::NothingSelected);
+    EXPECT_EQ(state.FirstSlot, NoSlot);
+    EXPECT_EQ(state.FaceRank, NoRank);
+    EXPECT_EQ(state.FaceSlot(4), NoSlot);
+}
+
+TEST_F(Shuffle, LeavesTheFaceCountTheGameOverFlagTheTableAndTheStatistics)
+{
+    state.FaceCount = 3;
+    state.FaceSlot(0) = 7;
     state.GameOver = GameOverFlag::Yes;
     state.SlotValue(4) = 8;
-    for (Int16 i = 0; i <= 4; ++i)
-        state.FaceSlot(i) = 7;
-    ScriptedRandom random;
-    std::array<int, 53> model {}; // the same swaps on a plain array
-    std::iota(model.begin(), model.end(), 0);
-    for (int k = 0; k < 364; ++k) {
-        random.values.push_back(static_cast<float>((k * 11 + 5) % 52 + 0.5) / 52.0f);
-        std::swap(model[k % 52 + 1], model[(k * 11 + 5) % 52 + 1]);
-    }
-    Shuffle_Deck(state, random);
-    for (Int16 i = 1; i <= CardsInDeck; ++i)
-        EXPECT_EQ(state.Deck(i).Id, model[i]) << i;
-    EXPECT_EQ(std::tuple(random.next, random.reseeds), std::tuple(364u, 1));
-    EXPECT_EQ(std::tuple(state.CardsLeft, static_cast<int>(state.SelMode), state.FirstSlot, state.FaceRank, state.SlotsFilled), std::tuple(52, 0, -1, -1, 0));
-    EXPECT_EQ(std::tuple(state.FaceSlot(1), state.FaceSlot(2), state.FaceSlot(3), state.FaceSlot(4)), std::tuple(-1, -1, -1, -1));
-    // Left alone: FaceCount, FaceSlot(0), GameOver, the table and the statistics.
-    EXPECT_EQ(std::tuple(state.FaceCount, state.FaceSlot(0), static_cast<int>(state.GameOver), state.SlotValue(4), state.TotalGames), std::tuple(3, 7, 1, 8, 5));
-    random.values.assign(364, std::nextafter(1.0f, 0.0f)), random.next = 0; // the highest r there is
-    Shuffle_Deck(state, random);
-    EXPECT_EQ(std::tuple(random.reseeds, IsShuffledDeck(state)), std::tuple(2, true));
+    state.TotalGames = 5;
+    game.Shuffle_Deck();
+    EXPECT_EQ(state.FaceCount, 3);
+    EXPECT_EQ(state.FaceSlot(0), 7);
+    EXPECT_EQ(state.GameOver, GameOverFlag::Yes);
+    EXPECT_EQ(state.SlotValue(4), 8);
+    EXPECT_EQ(state.TotalGames, 5);
 }
 
-namespace fs = std::filesystem;
 using Draw = GameFixture;
 
-TEST_F(Draw, FiftyTwoDrawsNameEveryPictureOnceThenTheDeckIsUsedUp)
+TEST_F(Draw, NamesTheTopCardsPictureAndShowsHowManyAreLeft)
 {
     const Int16 top = state.Deck(52).Id;
     EXPECT_EQ(fs::path(game.Draw()), fs::path("/opt/pairfall/pictures") / (std::to_string(top) + ".bmp"));
-    EXPECT_EQ(std::tuple(state.CardsLeft, view.status), std::tuple(51, "There are 51 cards left"));
-    std::set<std::string> names { std::to_string(top) + ".bmp" }, all;
-    for (int id = 1; id <= 52; ++id)
-        all.insert(std::to_string(id) + ".bmp");
-    for (int i = 1; i < 52; ++i)
-        names.insert(fs::path(game.Draw()).filename().string());
-    EXPECT_EQ(std::tuple(names, state.CardsLeft, view.status), std::tuple(all, 0, "There are 0 cards left"));
-    ExpectError([&] { game.Draw(); }, Kind::SubscriptOutOfRange);
-    EXPECT_EQ(state.CardsLeft, 0);
+    EXPECT_EQ(state.CardsLeft, 51);
+    EXPECT_EQ(view.status, "There are 51 cards left");
 }
 
-TEST(PicturePath, JoinsWithOneSeparator)
+TEST_F(Draw, FiftyTwoDrawsNameEachPictureOnceThenTheDeckIsUsedUp)
+{
+    std::set<std::string> expected;
+    for (int id = 1; id <= CardsInDeck; ++id)
+        expected.insert(std::to_string(id) + ".bmp");
+    std::set<std::string> drawn;
+    for (int i = 0; i < CardsInDeck; ++i)
+        drawn.insert(fs::path(game.Draw()).filename().string());
+    EXPECT_EQ(drawn, expected);
+    ExpectError([&] { game.Draw(); }, Kind::SubscriptOutOfRange);
+}
+
+using NewGame = GameFixture;
+
+TEST_F(NewGame, ShufflesTheDeckAsTheLastGameLeftItWithoutRebuildingIt)
+{
+    game.BuildDeck();
+    const Ids built = IdsOf(state);
+    const std::vector<float> draws = KnownDraws();
+    random.values = draws;
+    random.values.insert(random.values.end(), draws.begin(), draws.end());
+    game.New_Game();
+    game.New_Game();
+    EXPECT_EQ(IdsOf(state), ShuffledByKnownDraws(ShuffledByKnownDraws(built)));
+}
+
+TEST_F(NewGame, ClearsTheTableAndTheSelectionAndSaysReady)
+{
+    LayTable({ 3, 13 }, 50);
+    Click({ 1 }); // the King selected
+    state.GameOver = GameOverFlag::Yes;
+    game.New_Game();
+    EXPECT_EQ(std::ranges::count(view.pictures, game.EmptySlotPicturePath()), SlotCount);
+    EXPECT_EQ(state.SlotValue(1), 0);
+    EXPECT_EQ(view.OutlinesShown(), 0);
+    EXPECT_EQ(state.SelMode, SelectionMode::NothingSelected);
+    EXPECT_EQ(view.status, "Ready");
+    EXPECT_EQ(state.GameOver, GameOverFlag::No);
+}
+
+TEST_F(NewGame, LeavesTheStatisticsAlone)
+{
+    SetCounters(8, 3, 5, 20);
+    game.New_Game();
+    EXPECT_EQ(Counters(), "8 games, 3 won, 5 lost, average 20");
+    EXPECT_TRUE(log.Starting("write ").empty());
+}
+
+TEST(PicturePath, JoinsTheFolderPicturesAndTheFileNameWithOneSeparatorEach)
 {
     const std::string sep(1, fs::path::preferred_separator);
-    EXPECT_EQ(PicturePath("/opt/pairfall", 7), "/opt/pairfall" + sep + "pictures" + sep + "7.bmp");
+    EXPECT_EQ(PicturePath("/home/j\xc3\xb6rg", 7), "/home/j\xc3\xb6rg" + sep + "pictures" + sep + "7.bmp");
     EXPECT_EQ(PicturePath("/opt/pairfall/", 52), "/opt/pairfall" + sep + "pictures" + sep + "52.bmp");
     EXPECT_EQ(PicturePath(sep, 69), sep + "pictures" + sep + "69.bmp"); // a drive's root
-    EXPECT_EQ(PicturePath("/home/j\xc3\xb6rg", 1), "/home/j\xc3\xb6rg" + sep + "pictures" + sep + "1.bmp");
 }
 
 }
