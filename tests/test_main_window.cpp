@@ -89,8 +89,8 @@ using HelpFile = MainWindow;
 TEST_F(Startup, ReadsThePositionThenTheFourCounters)
 {
     Open();
-    const Strings expected { "Settings/MainLeft", "Settings/MainTop", "Stats/AvgCardsLeft", "Stats/TotalGames", "Stats/TotalLosses", "Stats/TotalWins" };
-    EXPECT_EQ(store.reads, expected);
+    const Strings expected { "read Settings/MainLeft", "read Settings/MainTop", "read Stats/AvgCardsLeft", "read Stats/TotalGames", "read Stats/TotalLosses", "read Stats/TotalWins" };
+    EXPECT_EQ(log.Starting("read "), expected);
 }
 
 TEST_F(Startup, AnEmptyStoreOpensTheWindowAtAThousandTwipsAndExitWritesThemBack)

@@ -7,7 +7,6 @@ namespace pairfall::testing {
 
 std::string MemorySettingsStore::ReadSetting(const std::string& application, const std::string& section, const std::string& key, const std::string& defaultText)
 {
-    reads.push_back(section + "/" + key);
     m_log.Add("read " + section + "/" + key);
     const auto found = m_entries.find({ application, section, key });
     if (found == m_entries.end())
@@ -17,14 +16,12 @@ std::string MemorySettingsStore::ReadSetting(const std::string& application, con
 
 void MemorySettingsStore::WriteSetting(const std::string& application, const std::string& section, const std::string& key, const std::string& text)
 {
-    writes.push_back({ section, key, text });
     m_log.Add("write " + section + "/" + key + "=" + text);
     m_entries[{ application, section, key }] = text;
 }
 
 void MemorySettingsStore::Commit()
 {
-    ++commits;
     m_log.Add("commit");
     if (failCommits)
         throw RuntimeError(RuntimeError::Kind::SettingsWrite, "The settings could not be saved (test store set to fail)");
@@ -33,11 +30,6 @@ void MemorySettingsStore::Commit()
 void MemorySettingsStore::Set(const std::string& section, const std::string& key, const std::string& text)
 {
     m_entries[{ ApplicationTitle, section, key }] = text;
-}
-
-bool MemorySettingsStore::Has(const std::string& section, const std::string& key) const
-{
-    return m_entries.contains({ ApplicationTitle, section, key });
 }
 
 std::string MemorySettingsStore::Get(const std::string& section, const std::string& key) const

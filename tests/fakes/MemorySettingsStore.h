@@ -4,25 +4,15 @@
 #include "game/SettingsStore.h"
 
 #include <map>
-#include <ostream>
 #include <string>
 #include <tuple>
-#include <vector>
 
 namespace pairfall::testing {
 
-// A settings store in memory: it logs every read, write and commit, keeps the
-// writes in order and can be told to fail its commits.
+// A settings store in memory: it logs every read, write and commit and can be
+// told to fail its commits.
 class MemorySettingsStore final : public SettingsStore {
 public:
-    struct Write {
-        std::string section;
-        std::string key;
-        std::string text;
-        friend bool operator==(const Write&, const Write&) = default;
-        friend std::ostream& operator<<(std::ostream& out, const Write& w) { return out << w.section << "/" << w.key << "=" << w.text; }
-    };
-
     MemorySettingsStore()
         : m_log(m_ownLog)
     {
@@ -41,12 +31,8 @@ public:
 
     // An entry as another run, or a damaged file, left it.
     void Set(const std::string& section, const std::string& key, const std::string& text);
-    bool Has(const std::string& section, const std::string& key) const;
     std::string Get(const std::string& section, const std::string& key) const;
 
-    std::vector<Write> writes; // every write, in order
-    std::vector<std::string> reads; // "section/key" of every read, in order
-    int commits = 0;
     bool failCommits = false;
 
 private:

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "fakes/EventLog.h"
+#include "game/GameState.h"
 #include "game/TableView.h"
 
 #include <algorithm>
 #include <array>
 #include <string>
-#include <vector>
 
 namespace pairfall::testing {
 
@@ -53,7 +53,6 @@ public:
             box += "|YesNo";
         if (icon != Icon::None)
             box += "|icon";
-        boxes.push_back(box);
         log.Add("box " + box);
         if (buttons == Buttons::OK)
             return Answer::OK;
@@ -62,10 +61,9 @@ public:
 
     long OutlinesShown() const { return std::ranges::count(outlines, true); }
 
-    std::array<std::string, 12> pictures;
-    std::array<bool, 12> outlines {};
+    std::array<std::string, SlotCount> pictures;
+    std::array<bool, SlotCount> outlines {};
     std::string status;
-    std::vector<std::string> boxes; // "title|prompt|OK" or "title|prompt|YesNo", "|icon" added for an icon
     Answer answer = Answer::No; // to every Yes/No question
 
 private:
