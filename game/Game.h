@@ -63,8 +63,9 @@ private:
     void ClearSelection();
 
     bool AnyPlayLeft() const;
-    // Records a finished game in the counters and writes them.  The counters
-    // change all together or, on an error, not at all.
+    // Records a finished game in the counters and writes them.  A counter
+    // that cannot grow changes none of them; a write that fails leaves them
+    // changed, so the next write carries them.
     void RecordGameEnd(Int16 cardsLeft, bool won);
 
     GameState& m_s;
