@@ -1,5 +1,5 @@
 // A second process on the real settings store, for the store tests:
-//   store_writer game-end        wins a game, prints "ended G W L A" and waits to be killed
+//   store_writer game-end        wins a game on an empty store, prints "ended" and waits to be killed
 //   store_writer hammer <k> <n>  n statistics writes, write i holding k * 1000 + i in all four counters
 #include "game/Game.h"
 #include "game/SettingsEntries.h"
@@ -7,11 +7,9 @@
 
 #include <QCoreApplication>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <thread>
 
 namespace {
 
@@ -25,21 +23,15 @@ struct SilentTable final : TableView {
 };
 
 // The deck used up is a win; the game records it as it ends.
-[[noreturn]] void WinAGameAndWait()
+void WinAGame()
 {
     GameState state;
     SilentTable view;
     QtSettingsStore store;
     ClockRandomSource random;
     Game game(state, view, store, random, ".");
-    std::vector<std::string> problems;
-    game.LoadStatistics(problems);
     state.CardsLeft = 0;
     game.You_Win();
-    std::printf("ended %d %d %d %d\n", state.TotalGames, state.TotalWins, state.TotalLosses, state.AvgCardsLeft);
-    std::fflush(stdout);
-    for (;;)
-        std::this_thread::sleep_for(std::chrono::seconds(1));
 }
 
 void Hammer(int k, int n)
@@ -56,12 +48,15 @@ void Hammer(int k, int n)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc == 2 && std::string(argv[1]) == "game-end")
-        WinAGameAndWait();
+    if (argc == 2 && std::string(argv[1]) == "game-end") {
+        WinAGame();
+        std::puts("ended");
+        std::fflush(stdout);
+        return app.exec(); // until killed
+    }
     if (argc == 4 && std::string(argv[1]) == "hammer") {
         Hammer(std::atoi(argv[2]), std::atoi(argv[3]));
         return 0;
     }
-    std::fprintf(stderr, "usage: store_writer game-end | hammer <k> <n>\n");
-    return 2;
+    return 2; // see the usage above
 }

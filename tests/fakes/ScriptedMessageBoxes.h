@@ -2,35 +2,22 @@
 
 #include "widgets/MessageBoxService.h"
 
-#include <ostream>
 #include <string>
 #include <vector>
 
 namespace pairfall::testing {
 
-// Message boxes that never block: each is recorded; a question is answered No.
+// Message boxes that never block: each prompt is recorded; a question is answered No.
 struct ScriptedMessageBoxes final : MessageBoxService {
-    struct Box {
-        std::string prompt;
-        Buttons buttons;
-        std::string title;
-        Icon icon;
-        friend bool operator==(const Box&, const Box&) = default;
-        friend std::ostream& operator<<(std::ostream& out, const Box& box)
-        {
-            return out << box.title << "|" << box.prompt << "|buttons " << static_cast<int>(box.buttons) << "|icon " << static_cast<int>(box.icon);
-        }
-    };
-
-    Answer Ask(QWidget*, const std::string& prompt, Buttons buttons, const std::string& title, Icon icon) override
+    Answer Ask(QWidget*, const std::string& prompt, Buttons buttons, const std::string&, Icon) override
     {
-        boxes.push_back({ prompt, buttons, title, icon });
+        prompts.push_back(prompt);
         if (buttons == Buttons::OK)
             return Answer::OK;
         return Answer::No;
     }
 
-    std::vector<Box> boxes;
+    std::vector<std::string> prompts;
 };
 
 // For EXPECT_PRED2, which shows both texts when the check fails.
