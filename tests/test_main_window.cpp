@@ -95,9 +95,9 @@ TEST_F(Startup, DamagedPositionEntriesAreReportedInOneBoxAndTheDefaultIsUsed)
     store.Set("Settings", "MainTop", "abc");
     Open();
     EXPECT_EQ(window->pos(), QPoint(67, 67));
-    ASSERT_EQ(boxes.prompts.size(), 1u);
-    EXPECT_PRED2(Contains, boxes.prompts[0], "Settings/MainLeft: \"left\"");
-    EXPECT_PRED2(Contains, boxes.prompts[0], "Settings/MainTop: \"abc\"");
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_PRED2(Contains, boxes.boxes[0], "Settings/MainLeft: \"left\"");
+    EXPECT_PRED2(Contains, boxes.boxes[0], "Settings/MainTop: \"abc\"");
 }
 
 TEST_F(Startup, ADamagedCounterIsReportedAndCountsAsZeroWhileTheRestLoadsAndTheGameStarts)
@@ -105,8 +105,8 @@ TEST_F(Startup, ADamagedCounterIsReportedAndCountsAsZeroWhileTheRestLoadsAndTheG
     store.Set("Stats", "TotalGames", "abc");
     store.Set("Stats", "TotalWins", "2");
     Open();
-    ASSERT_EQ(boxes.prompts.size(), 1u);
-    EXPECT_PRED2(Contains, boxes.prompts[0], "Stats/TotalGames: \"abc\"");
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_PRED2(Contains, boxes.boxes[0], "Stats/TotalGames: \"abc\"");
     EXPECT_EQ(window->State().TotalGames, 0);
     EXPECT_EQ(window->State().TotalWins, 2);
     EXPECT_EQ(window->State().CardsLeft, 52);
@@ -132,8 +132,8 @@ TEST_F(Shutdown, ASaveThatFailsIsReportedAndTheWindowStillCloses)
     store.failCommits = true;
     Trigger("mnuFileExit");
     EXPECT_FALSE(window->isVisible());
-    ASSERT_EQ(boxes.prompts.size(), 1u);
-    EXPECT_PRED2(Contains, boxes.prompts[0], "could not be saved");
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_PRED2(Contains, boxes.boxes[0], "could not be saved");
 }
 
 TEST_F(Shutdown, ClosesTheLaterWindowsFirstAndGameStatsBeforeSaving)
@@ -192,8 +192,8 @@ TEST_F(MainWindow, AMissingCardPictureShowsTheStandInAndIsReported)
     const Card top = window->State().Deck(52);
     ClickSlot(0);
     EXPECT_EQ(Slot(0)->Picture(), PaintStandIn(top.Id));
-    ASSERT_EQ(boxes.prompts.size(), 1u);
-    EXPECT_PRED2(Contains, boxes.prompts[0], "File not found: " + window->GameProcedures().CardPicturePath(top.Id));
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_PRED2(Contains, boxes.boxes[0], "File not found: " + window->GameProcedures().CardPicturePath(top.Id));
 }
 
 TEST_F(Menus, F2DoesNothingWhileTheWindowIsDisabled)
@@ -255,8 +255,8 @@ TEST_F(GameStats, AResetWhoseSaveFailsIsReportedAndTheNextSaveStoresZeros)
 {
     store.failCommits = true;
     ClickReset();
-    ASSERT_EQ(boxes.prompts.size(), 1u);
-    EXPECT_PRED2(Contains, boxes.prompts[0], "could not be saved");
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_PRED2(Contains, boxes.boxes[0], "could not be saved");
     store.failCommits = false;
     log.Clear();
     window->close();
@@ -296,13 +296,13 @@ TEST_F(MainWindow, GameStatsShowsADamagedEntryAsZeroAndTheWindowKeepsItsOwnCount
     StoreSpoilingTotalGames spoiling;
     Open(spoiling, PAIRFALL_SOURCE_DIR);
     window->State().TotalGames = 12;
-    boxes.prompts.clear(); // the start-up report
+    boxes.boxes.clear(); // the start-up report
     Trigger("mnuGameStats");
     EXPECT_EQ(window->findChild<QLabel*>("lblGames")->text(), "0");
     EXPECT_EQ(window->State().TotalGames, 12);
-    ASSERT_EQ(boxes.prompts.size(), 2u);
-    EXPECT_PRED2(Contains, boxes.prompts[0], "Stats/TotalGames: \"abc\"");
-    EXPECT_PRED2(Contains, boxes.prompts[1], "could not be read back");
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    EXPECT_PRED2(Contains, boxes.boxes[0], "Stats/TotalGames: \"abc\"");
+    EXPECT_PRED2(Contains, boxes.boxes[1], "could not be read back");
 }
 
 class NoHelpFile : public OpenWindow, public ::testing::WithParamInterface<const char*> { };
@@ -310,7 +310,7 @@ class NoHelpFile : public OpenWindow, public ::testing::WithParamInterface<const
 TEST_P(NoHelpFile, TheCommandSaysThereIsNoHelp)
 {
     Trigger(GetParam());
-    EXPECT_EQ(boxes.prompts, Strings { "Unable to display Help Contents. There is no Help associated with this project." });
+    EXPECT_EQ(boxes.boxes, Strings { "Pairfall|Unable to display Help Contents. There is no Help associated with this project.|OK|information" });
 }
 
 INSTANTIATE_TEST_SUITE_P(ContentsAndSearch, NoHelpFile, ::testing::Values("mnuHelpContents", "mnuHelpSearch"));
@@ -346,6 +346,19 @@ TEST(AboutWindow, IsLaidOutAtAFixedSizeWithOKTheFocusedDefaultButton)
     EXPECT_EQ(control("Label1")->pos(), QPoint(72, 8));
     EXPECT_EQ(control("lblVersion")->pos(), QPoint(70, 52));
     EXPECT_EQ(control("lblDescription")->pos(), QPoint(70, 75));
+}
+
+// A viewer that cannot be reached, as where user32 has no WinHelpA.
+struct UnreachableViewer final : HelpViewer {
+    void Open(QWidget*, const std::string&, HelpCommand) override { throw RuntimeError::FileNotFound("user32"); }
+};
+
+TEST(HelpViewer, OneThatCannotBeReachedIsReportedByItsDescriptionWithoutAnIcon)
+{
+    ScriptedMessageBoxes boxes;
+    UnreachableViewer viewer;
+    ShowHelp(nullptr, boxes, viewer, "pairfall.hlp", HelpCommand::Contents, "Pairfall");
+    EXPECT_EQ(boxes.boxes, Strings { "Pairfall|File not found: user32|OK" });
 }
 
 }

@@ -7,17 +7,31 @@
 
 namespace pairfall::testing {
 
-// Message boxes that never block: each prompt is recorded; a question is answered No.
+// Message boxes that never block: each is recorded as "title|prompt|OK" or
+// "title|prompt|YesNo", with "|information" or "|critical" for its icon; a
+// question is answered No.
 struct ScriptedMessageBoxes final : MessageBoxService {
-    Answer Ask(QWidget*, const std::string& prompt, Buttons buttons, const std::string&, Icon) override
+    Answer Ask(QWidget*, const std::string& prompt, Buttons buttons, const std::string& title, Icon icon) override
     {
-        prompts.push_back(prompt);
+        std::string box = title + "|" + prompt + "|" + ButtonsName(buttons);
+        if (icon == Icon::Information)
+            box += "|information";
+        if (icon == Icon::Critical)
+            box += "|critical";
+        boxes.push_back(box);
         if (buttons == Buttons::OK)
             return Answer::OK;
         return Answer::No;
     }
 
-    std::vector<std::string> prompts;
+    static std::string ButtonsName(Buttons buttons)
+    {
+        if (buttons == Buttons::OK)
+            return "OK";
+        return "YesNo";
+    }
+
+    std::vector<std::string> boxes;
 };
 
 // For EXPECT_PRED2, which shows both texts when the check fails.
