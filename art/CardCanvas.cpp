@@ -13,9 +13,10 @@ constexpr qreal CornerRadius = 4.0;
 
 }
 
-QImage BlankCard()
+QImage BlankCard(int scale)
 {
-    QImage canvas(CardSize, QImage::Format_ARGB32_Premultiplied);
+    QImage canvas(CardSize * scale, QImage::Format_ARGB32_Premultiplied);
+    canvas.setDevicePixelRatio(scale);
     canvas.fill(TableGreen);
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -27,9 +28,11 @@ QImage BlankCard()
 
 void MirrorUpperHalf(QImage& canvas)
 {
-    for (int y = CardMiddleRow; y < CardHeight; ++y) {
-        for (int x = 0; x < CardWidth; ++x)
-            canvas.setPixel(x, y, canvas.pixel(CardWidth - 1 - x, CardHeight - 1 - y));
+    const int width = canvas.width();
+    const int height = canvas.height();
+    for (int y = height / 2; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            canvas.setPixel(x, y, canvas.pixel(width - 1 - x, height - 1 - y));
     }
 }
 

@@ -11,12 +11,13 @@ namespace pairfall {
 // row and the mirror copy makes the rest.
 inline constexpr int CardMiddleRow = CardHeight / 2;
 
-// A card-sized canvas holding a blank card: the white face in its border,
-// table green outside the rounded corners.
-QImage BlankCard();
+// A canvas of scale times the card's size holding a blank card: the white
+// face in its border, table green outside the rounded corners.  Its device
+// pixel ratio is scale, so painting on it is in card pixels either way.
+QImage BlankCard(int scale);
 
 // Copies the upper half, turned half a turn about the card centre, onto the
-// lower half, which makes the two ends identical to the pixel.
+// lower half, which makes the two ends identical to the pixel at any scale.
 void MirrorUpperHalf(QImage& canvas);
 
 // The finished card as the table shows it: opaque.

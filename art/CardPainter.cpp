@@ -11,13 +11,13 @@
 
 namespace pairfall {
 
-QImage PaintCard(int id)
+QImage PaintCard(int id, int scale)
 {
     Q_ASSERT(IsCardId(id));
     const Suit suit = SuitOfCard(id);
     const int rank = CardValue(static_cast<Int16>(id));
 
-    QImage canvas = BlankCard();
+    QImage canvas = BlankCard(scale);
     {
         QPainter p(&canvas);
         p.setRenderHint(QPainter::Antialiasing, true);

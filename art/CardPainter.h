@@ -4,7 +4,8 @@
 
 namespace pairfall {
 
-// The face of card id (1..52): opaque, CardSize.
-QImage PaintCard(int id);
+// The face of card id (1..52): opaque, scale (1 or 2) times CardSize and
+// drawn at that size, with a device pixel ratio of scale.
+QImage PaintCard(int id, int scale = 1);
 
 }

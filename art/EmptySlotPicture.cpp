@@ -29,7 +29,7 @@ constexpr DotRows DotRowFamilies[] = {
 
 }
 
-QImage MakeEmptySlotPicture()
+QImage MakeEmptySlotPicture(int scale)
 {
     QImage image(CardSize, QImage::Format_RGB32);
     image.fill(Field);
@@ -65,7 +65,11 @@ QImage MakeEmptySlotPicture()
                 image.setPixel(x, y, Ink);
         }
     }
-    return image;
+    // The dot pattern is designed pixel by pixel: larger, each pixel is
+    // repeated rather than blurred.
+    QImage scaled = image.scaled(CardSize * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    scaled.setDevicePixelRatio(scale);
+    return scaled;
 }
 
 }

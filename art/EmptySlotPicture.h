@@ -4,7 +4,8 @@
 
 namespace pairfall {
 
-// The picture of a place on the table where no card lies: opaque, CardSize.
-QImage MakeEmptySlotPicture();
+// The picture of a place on the table where no card lies: opaque, scale
+// times CardSize, with a device pixel ratio of scale.
+QImage MakeEmptySlotPicture(int scale = 1);
 
 }

@@ -63,11 +63,13 @@ std::vector<PipSpot> PipLayout(int rank)
     }
 }
 
-QRectF PipBox(int column, qreal t)
+// pixelRatio is how many canvas pixels a card pixel spans.
+QRectF PipBox(int column, qreal t, qreal pixelRatio)
 {
     const qreal centreY = PipTopCentreY + t * (PipBottomCentreY - PipTopCentreY);
-    // Whole-pixel edges keep the pips sharp and both halves pixel-identical.
-    const qreal top = std::round(centreY - PipHeight / 2.0);
+    // Edges on whole canvas pixels keep the pips sharp and both halves
+    // pixel-identical.
+    const qreal top = std::round((centreY - PipHeight / 2.0) * pixelRatio) / pixelRatio;
     return { PipColumnX[column] - PipWidth / 2.0, top, PipWidth, PipHeight };
 }
 
@@ -90,15 +92,16 @@ bool MadeByMirror(const std::vector<PipSpot>& layout, const PipSpot& spot)
 
 void DrawPip(QPainter& p, const PipSpot& spot, Suit suit)
 {
+    const qreal pixelRatio = p.device()->devicePixelRatio();
     if (spot.t <= 0.5) {
-        p.fillPath(SuitShape(suit, PipBox(spot.column, spot.t)), SuitInk(suit));
+        p.fillPath(SuitShape(suit, PipBox(spot.column, spot.t, pixelRatio)), SuitInk(suit));
         return;
     }
     // Upside down: its upright twin, turned about the card centre.
     p.save();
     p.translate(CardWidth, CardHeight);
     p.rotate(180.0);
-    p.fillPath(SuitShape(suit, PipBox(2 - spot.column, 1.0 - spot.t)), SuitInk(suit));
+    p.fillPath(SuitShape(suit, PipBox(2 - spot.column, 1.0 - spot.t, pixelRatio)), SuitInk(suit));
     p.restore();
 }
 

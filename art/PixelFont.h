@@ -14,7 +14,9 @@ namespace pairfall {
 // Width of text in pixels, each glyph pixel scaled to a square of `scale`.
 int PixelTextWidth(const QString& text, int scale);
 
-// Draws text with its top-left pixel at topLeft.
+// Draws text with its top-left pixel at topLeft.  On a canvas with two
+// pixels to a card pixel each glyph is refined: corners rounded and diagonal
+// steps smoothed, still without blurring.
 void DrawPixelText(QPainter& p, const QString& text, QPoint topLeft, int scale, const QColor& ink);
 
 }

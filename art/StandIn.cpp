@@ -12,13 +12,13 @@
 
 namespace pairfall {
 
-QImage PaintStandIn(int id)
+QImage PaintStandIn(int id, int scale)
 {
     Q_ASSERT(IsCardId(id));
     const Suit suit = SuitOfCard(id);
     const int rank = CardValue(static_cast<Int16>(id));
 
-    QImage canvas = BlankCard();
+    QImage canvas = BlankCard(scale);
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing, true);
 
@@ -31,9 +31,9 @@ QImage PaintStandIn(int id)
 
     // The card's name, large: the corner index doubled, above a suit symbol.
     const QString text = RankIndex(rank);
-    const int scale = 2;
-    const int width = PixelTextWidth(text, scale);
-    DrawPixelText(p, text, QPoint((CardWidth - width) / 2, 14), scale, SuitInk(suit));
+    const int textScale = 2;
+    const int width = PixelTextWidth(text, textScale);
+    DrawPixelText(p, text, QPoint((CardWidth - width) / 2, 14), textScale, SuitInk(suit));
     p.fillPath(SuitShape(suit, QRectF(CardWidth / 2.0 - 9.0, 38.0, 18.0, 20.0)), SuitInk(suit));
 
     QFont font(QStringLiteral("DejaVu Sans"));

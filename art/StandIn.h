@@ -5,7 +5,8 @@
 namespace pairfall {
 
 // Shown instead of a card whose picture file is missing or unreadable; it
-// still names the card so that the game stays playable.  Opaque, CardSize.
-QImage PaintStandIn(int id);
+// still names the card so that the game stays playable.  Opaque, scale (1 or
+// 2) times CardSize, with a device pixel ratio of scale.
+QImage PaintStandIn(int id, int scale = 1);
 
 }

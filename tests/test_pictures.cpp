@@ -1,6 +1,7 @@
 #include "art/CardPainter.h"
 #include "art/EmptySlotPicture.h"
 #include "art/IconArt.h"
+#include "art/PictureScale.h"
 #include "art/StandIn.h"
 #include "art/Suit.h"
 #include "game/Card.h"
@@ -11,11 +12,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <string>
 #include <vector>
 
 namespace pairfall::testing {
 
 const QDir Pictures(PAIRFALL_SOURCE_DIR "/pictures");
+
+QString PictureFile(int id, int scale) { return ScaledPicturePath(Pictures.filePath(QString("%1.bmp").arg(id)), scale); }
 
 std::vector<QRgb> Pixels(const QImage& image)
 {
@@ -25,23 +30,33 @@ std::vector<QRgb> Pixels(const QImage& image)
 
 bool IsRedInk(QRgb c) { return qRed(c) >= 150 && qGreen(c) <= 90 && qBlue(c) <= 90; }
 
-TEST(PictureFiles, TheFolderHoldsFiftyThreeUncompressed24BitBitmapsOfCardSize)
+TEST(PictureFiles, TheFolderHoldsFiftyThreeUncompressed24BitBitmapsOfEachSize)
 {
-    EXPECT_EQ(Pictures.entryList({ "*.bmp" }, QDir::Files).size(), CardsInDeck + 1);
+    std::map<std::string, int> bitmapsOfEachHeader;
     for (const QString& name : Pictures.entryList({ "*.bmp" }, QDir::Files)) {
         QFile file(Pictures.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
         const QByteArray header = file.read(34);
-        // "BM"; from byte 18, little-endian: 71 wide, 96 high (stored bottom up), 1 plane, 24 bits a pixel, uncompressed.
-        EXPECT_EQ(header.left(2) + " " + header.mid(18).toHex(' '), "BM 47 00 00 00 60 00 00 00 01 00 18 00 00 00 00 00") << name.toStdString();
+        ++bitmapsOfEachHeader[(header.left(2) + " " + header.mid(18).toHex(' ')).toStdString()];
     }
+    // "BM"; from byte 18, little-endian: 71 by 96 or 142 by 192 (stored bottom up), 1 plane, 24 bits a pixel, uncompressed.
+    const std::map<std::string, int> expected { { "BM 47 00 00 00 60 00 00 00 01 00 18 00 00 00 00 00", CardsInDeck + 1 }, { "BM 8e 00 00 00 c0 00 00 00 01 00 18 00 00 00 00 00", CardsInDeck + 1 } };
+    EXPECT_EQ(bitmapsOfEachHeader, expected);
 }
 
 TEST(PictureFiles, EachShowsWhatTheCodeDrawsNow)
 {
-    EXPECT_EQ(Pixels(QImage(Pictures.filePath(QString("%1.bmp").arg(EmptySlotPictureId)))), Pixels(MakeEmptySlotPicture()));
-    for (int id = 1; id <= CardsInDeck; ++id)
-        EXPECT_EQ(Pixels(QImage(Pictures.filePath(QString("%1.bmp").arg(id)))), Pixels(PaintCard(id))) << id;
+    for (int scale : PictureScales) {
+        EXPECT_EQ(Pixels(QImage(PictureFile(EmptySlotPictureId, scale))), Pixels(MakeEmptySlotPicture(scale))) << scale;
+        for (int id = 1; id <= CardsInDeck; ++id)
+            EXPECT_EQ(Pixels(QImage(PictureFile(id, scale))), Pixels(PaintCard(id, scale))) << id << " at " << scale;
+    }
+}
+
+TEST(PictureFiles, TheDoubleSizeEmptyPlaceIsTheDesignedOneWithEveryPixelDoubled)
+{
+    const QImage designed(PictureFile(EmptySlotPictureId, 1));
+    EXPECT_EQ(Pixels(QImage(PictureFile(EmptySlotPictureId, 2))), Pixels(designed.scaled(designed.size() * 2)));
 }
 
 TEST(ProgramIconFiles, EachSizeShowsWhatTheCodeDrawsNow)

@@ -1,9 +1,11 @@
-// Writes the card pictures (1.bmp .. 52.bmp, 69.bmp) and the program icon
-// PNGs.  Usage: make_pictures <pictures-folder> <icons-folder>
+// Writes the card pictures (1.bmp .. 52.bmp, 69.bmp), their double-size
+// partners (1@2x.bmp ..) and the program icon PNGs.
+// Usage: make_pictures <pictures-folder> <icons-folder>
 
 #include "art/CardPainter.h"
 #include "art/EmptySlotPicture.h"
 #include "art/IconArt.h"
+#include "art/PictureScale.h"
 #include "game/Card.h"
 #include "game/PicturePath.h"
 
@@ -25,10 +27,11 @@ bool Save(const QImage& picture, const QString& path, const char* format)
     return true;
 }
 
-bool SaveBmp(const QImage& picture, const QDir& folder, int id)
+bool SaveBmp(const QImage& picture, const QDir& folder, int id, int scale)
 {
+    const QString path = ScaledPicturePath(folder.filePath(QStringLiteral("%1.bmp").arg(id)), scale);
     // RGB888 is what makes the BMP writer produce 24 bits per pixel.
-    return Save(picture.convertToFormat(QImage::Format_RGB888), folder.filePath(QStringLiteral("%1.bmp").arg(id)), "BMP");
+    return Save(picture.convertToFormat(QImage::Format_RGB888), path, "BMP");
 }
 
 bool SavePng(const QImage& icon, const QDir& folder, int size)
@@ -43,9 +46,11 @@ int WritePictures(const QDir& pictures, const QDir& icons)
         return 1;
     }
     bool ok = true;
-    for (int id = 1; id <= CardsInDeck; ++id)
-        ok = SaveBmp(PaintCard(id), pictures, id) && ok;
-    ok = SaveBmp(MakeEmptySlotPicture(), pictures, EmptySlotPictureId) && ok;
+    for (int scale : PictureScales) {
+        for (int id = 1; id <= CardsInDeck; ++id)
+            ok = SaveBmp(PaintCard(id, scale), pictures, id, scale) && ok;
+        ok = SaveBmp(MakeEmptySlotPicture(scale), pictures, EmptySlotPictureId, scale) && ok;
+    }
     for (int size : ProgramIconSizes)
         ok = SavePng(DrawProgramIcon(size), icons, size) && ok;
     return ok ? 0 : 1;
