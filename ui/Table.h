@@ -32,9 +32,8 @@ public:
     // Shows or hides the outline and tells screen readers of the change.
     void SetOutlineVisible(int index, bool visible);
 
-    // Where the focus ring of a slot lies, and whether it is drawn now.
+    // Where the focus ring of a slot lies when it is drawn.
     QRect FocusRingRect(int index) const;
-    bool FocusRingShown() const;
 
 signals:
     void slotClicked(int index);
@@ -45,6 +44,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    bool FocusRingShown() const;
     bool HandleKey(SlotPicture& slot, const QKeyEvent& key);
     void WantFocusRing(bool wanted);
 

@@ -9,8 +9,9 @@ line and the message boxes.  It uses no pixels and no pointer.
     keyboard_game.py MAIN_WINDOW_ID
 
 There is no window manager under Xvfb, so the script does the one thing of a
-window manager's that this needs: once a message box has closed, it gives the
-main window (MAIN_WINDOW_ID) the keyboard focus back, with xdotool.
+window manager's that this needs, with xdotool: it gives a new dialog the
+keyboard focus, and gives it back to the main window (MAIN_WINDOW_ID) once a
+message box or dialog has closed.
 """
 import collections
 import subprocess
@@ -23,7 +24,8 @@ from gi.repository import GLib
 KEYSYMS = {
     "space": 0x0020, "Return": 0xFF0D, "KP_Enter": 0xFF8D, "Tab": 0xFF09,
     "ISO_Left_Tab": 0xFE20, "Home": 0xFF50, "Left": 0xFF51, "Up": 0xFF52,
-    "Right": 0xFF53, "Down": 0xFF54, "End": 0xFF57, "f": 0x0066, "x": 0x0078,
+    "Right": 0xFF53, "Down": 0xFF54, "End": 0xFF57, "Escape": 0xFF1B,
+    "a": 0x0061, "f": 0x0066, "g": 0x0067, "h": 0x0068, "x": 0x0078,
 }
 ALT_MASK = 1 << 3  # Mod1
 PRESS_KEYS = ["space", "Return", "KP_Enter"]  # taken in turn
@@ -82,7 +84,9 @@ def key(name):
 # --- Reading the tree -------------------------------------------------------
 
 def children(accessible):
-    return [accessible.getChildAtIndex(i) for i in range(accessible.childCount)]
+    """The children still there: one may vanish while the list is read."""
+    found = [accessible.getChildAtIndex(i) for i in range(accessible.childCount)]
+    return [child for child in found if child is not None]
 
 
 def program():
@@ -146,6 +150,14 @@ def message_box():
     return None
 
 
+def dialog():
+    """The open dialog's title, or None."""
+    for window in children(program()):
+        if window.getRoleName() == "dialog":
+            return window.name
+    return None
+
+
 def value(name):
     return 0 if name == EMPTY else RANKS[name.split()[0]]
 
@@ -191,9 +203,20 @@ def press(slot):
         fail("the game did not end after 1000 presses")
 
 
+def alt(letter):
+    pyatspi.Registry.generateKeyboardEvent(ALT_MASK, None, pyatspi.KEY_LOCKMODIFIERS)
+    key(letter)
+    pyatspi.Registry.generateKeyboardEvent(ALT_MASK, None, pyatspi.KEY_UNLOCKMODIFIERS)
+
+
+def menu_item_showing(name):
+    item = find(program(), "menu item", name)
+    return item is not None and has(item, pyatspi.STATE_SHOWING)
+
+
 def give_main_window_the_focus():
-    """What a window manager does when a message box closes."""
-    wait_until("the message box to close", lambda: message_box() is None)
+    """What a window manager does when a message box or dialog closes."""
+    wait_until("the message box to close", lambda: message_box() is None and dialog() is None)
     subprocess.run(["xdotool", "windowfocus", "--sync", main_window], check=True)
     wait_until("the main window to be active again", lambda: has(main_frame(), pyatspi.STATE_ACTIVE))
 
@@ -254,7 +277,6 @@ def walk_every_key():
 def select_and_deselect(slot):
     press(slot)
     wait_until(f"slot {slot} to be checked", lambda: checked_slots() == [slot])
-    print("The table in play, one card selected:\n" + tree_of_table())
     press(slot)
     wait_until(f"slot {slot} to be unchecked", lambda: checked_slots() == [])
 
@@ -263,6 +285,7 @@ def play_wrong_pair(pair):
     before = names()
     press(pair[0])
     wait_until(f"slot {pair[0]} to be checked", lambda: checked_slots() == [pair[0]])
+    print("The table in play, one card selected:\n" + tree_of_table())
     press(pair[1])
     box = wait_until("the message box about the wrong pair", message_box)
     if box[1] != "Cards do NOT total 10":
@@ -296,6 +319,22 @@ def play_one_move():
     if game_ends_now([value(name) for name in names()]):
         return wait_until("the end-of-game message box", message_box)
     return message_box()
+
+
+def open_and_close(menu_key, item, item_key, title):
+    """Opens a window by its menu's access keys and closes it with Escape; the
+    focus must come back to the slot it was on."""
+    slot = focused_slot()
+    alt(menu_key)
+    wait_until(f"the menu with {item}", lambda: menu_item_showing(item))
+    key(item_key)
+    wait_until(f"the {title} window", lambda: dialog() == title)
+    # A window manager gives a new window the focus; Qt asks for it only for modal ones.
+    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", f"^{title}$", "windowfocus", "--sync"],
+                   check=True, stdout=subprocess.DEVNULL)
+    key("Escape")
+    give_main_window_the_focus()
+    wait_until(f"the focus back on slot {slot} after {title}", lambda: focused_slot() == slot)
 
 
 def main():
@@ -334,6 +373,9 @@ def main():
     if focused_slot() != last_pressed:
         fail(f"the focus is on slot {focused_slot()}, not on slot {last_pressed} as before the new game")
 
+    open_and_close("h", "About Pairfall...", "a", "About Pairfall")
+    open_and_close("f", "Game Stats", "g", "Game Stats")
+
     for kind, role in [("object:property-change:accessible-name", "push button"),
                        ("object:property-change:accessible-name", "label"),
                        ("object:state-changed:checked", "push button"),
@@ -341,17 +383,14 @@ def main():
         if events[(kind, role)] == 0:
             fail(f"no {kind} event came from a {role}")
 
-    # File, Exit from the keyboard.
-    pyatspi.Registry.generateKeyboardEvent(ALT_MASK, None, pyatspi.KEY_LOCKMODIFIERS)
-    key("f")
-    pyatspi.Registry.generateKeyboardEvent(ALT_MASK, None, pyatspi.KEY_UNLOCKMODIFIERS)
-    wait_until("the File menu", lambda: find(program(), "menu item", "Exit") and has(find(program(), "menu item", "Exit"), pyatspi.STATE_SHOWING))
+    alt("f")
+    wait_until("the File menu", lambda: menu_item_showing("Exit"))
     key("x")
     wait_until("the program to end", lambda: program() is None)
     extras = ", a card selected and put back" if tried_deselect else ""
     extras += ", a wrong pair refused" if tried_wrong_pair else ""
     print(f"1 passed, 0 failed: a whole game from the keyboard ({'won' if won else 'lost'}), "
-          f"{presses} presses{extras}, read through the accessibility tree")
+          f"{presses} presses{extras}, a new game, About and Game Stats, read through the accessibility tree")
 
 
 main()
