@@ -22,7 +22,10 @@ PAIRFALL_PLAY_PACKAGES=(build-essential cmake qt6-base-dev fonts-liberation)
 #   libx11-dev             the start-up benchmark's window watcher
 #   desktop-file-utils appstream   validate the desktop entry and the metainfo
 #   dpkg-dev               the Debian package's dependencies (dpkg-shlibdeps)
-PAIRFALL_TEST_PACKAGES=(libgtest-dev clang-format xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libx11-dev desktop-file-utils appstream dpkg-dev)
+#   dbus-daemon at-spi2-core python3-pyatspi   the keyboard game: a private session
+#                          bus, the accessibility bus, and a client that reads the
+#                          accessibility tree and sends keys as a screen reader does
+PAIRFALL_TEST_PACKAGES=(libgtest-dev clang-format xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libx11-dev desktop-file-utils appstream dpkg-dev dbus-daemon at-spi2-core python3-pyatspi)
 
 pairfall_install_missing() {
     local missing=()

@@ -2,7 +2,6 @@
 
 #include "art/CardNames.h"
 #include "game/Texts.h"
-#include "ui/OutlineShape.h"
 #include "ui/PictureLoader.h"
 #include "ui/SlotPicture.h"
 #include "ui/StatusLine.h"
@@ -36,7 +35,7 @@ void QtTableView::SetSlotPicture(Int16 slot, const std::string& path)
 
 void QtTableView::SetOutlineVisible(Int16 slot, bool visible)
 {
-    m_table.Outline(slot)->setVisible(visible);
+    m_table.SetOutlineVisible(slot, visible);
 }
 
 void QtTableView::SetStatusText(const std::string& text)

@@ -1,6 +1,9 @@
 #include "ui/SlotPicture.h"
 
 #include "game/Texts.h"
+#include "ui/TableLayout.h"
+
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -8,15 +11,36 @@
 
 namespace pairfall {
 
-SlotPicture::SlotPicture(int index, QWidget* parent)
+SlotPicture::SlotPicture(int index, const QWidget* outline, QWidget* parent)
     : QWidget(parent)
     , m_index(index)
+    , m_outline(outline)
 {
     setObjectName(QStringLiteral("Slot"));
     setProperty("index", index);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
     setAccessibleName(QString::fromLatin1(EmptyPlaceName));
+    setAccessibleDescription(QStringLiteral("Row %1, place %2").arg(index / layout::SlotColumns + 1).arg(index % layout::SlotColumns + 1));
+}
+
+bool SlotPicture::IsSelected() const
+{
+    return !m_outline->isHidden();
+}
+
+void SlotPicture::Press()
+{
+    emit clicked(m_index);
+}
+
+void SlotPicture::AnnounceSelection()
+{
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void SlotPicture::SetPicture(const QImage& picture)
@@ -50,7 +74,7 @@ void SlotPicture::mouseReleaseEvent(QMouseEvent* event)
     const bool wasPressed = m_pressed;
     m_pressed = false;
     if (wasPressed && rect().contains(event->position().toPoint()))
-        emit clicked(m_index);
+        Press();
 }
 
 }

@@ -7,15 +7,24 @@ namespace pairfall {
 
 // One table slot: shows its picture at the picture's own size, anchored at
 // its top left corner, and reports a left click (press and release on it).
+// It takes the keyboard focus from the keyboard only, so a click leaves the
+// focus where it was.
 class SlotPicture : public QWidget {
     Q_OBJECT
 
 public:
-    SlotPicture(int index, QWidget* parent);
+    SlotPicture(int index, const QWidget* outline, QWidget* parent);
 
     int Index() const { return m_index; }
     void SetPicture(const QImage& picture);
     const QImage& Picture() const { return m_picture; }
+
+    // Selected exactly while its outline shows.
+    bool IsSelected() const;
+    // What one left click does, for the keyboard and screen readers.
+    void Press();
+    // Tells screen readers that the selection changed.
+    void AnnounceSelection();
 
 signals:
     void clicked(int index);
@@ -27,6 +36,7 @@ protected:
 
 private:
     int m_index;
+    const QWidget* m_outline;
     QImage m_picture;
     bool m_pressed = false;
 };

@@ -1,0 +1,210 @@
+// The table from the keyboard, and as screen readers see it through QAccessible.
+#include "art/TableGreen.h"
+#include "fakes/MemorySettingsStore.h"
+#include "fakes/ScriptedMessageBoxes.h"
+#include "fakes/ScriptedRandom.h"
+#include "ui/HelpCommands.h"
+#include "ui/OutlineShape.h"
+#include "ui/SlotPicture.h"
+#include "ui/StatusLine.h"
+#include "ui/Table.h"
+#include "ui/TableLayout.h"
+#include "ui/frmMain.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QDialog>
+#include <QPainter>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace pairfall;
+using namespace pairfall::testing;
+
+namespace {
+
+// A shown, active main window with a deck that is the same in every run.
+struct Player {
+    Player()
+    {
+        window.Form_Load();
+        window.show();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    SlotPicture* Slot(int i) { return window.TableArea().Slot(i); }
+    QAccessibleInterface* Accessible(int i) { return QAccessible::queryAccessibleInterface(Slot(i)); }
+    void Click(int i) { QTest::mouseClick(Slot(i), Qt::LeftButton, {}, QPoint(30, 40)); }
+    void Key(int i, Qt::Key key)
+    {
+        Slot(i)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(Slot(i), key);
+    }
+    QImage TableShot() { return window.TableArea().grab().toImage(); }
+    QRect CardAndOutline(int i) { return Slot(i)->geometry().united(window.TableArea().Outline(i)->geometry()); }
+
+    MemorySettingsStore store;
+    SeededRandom random { 7 };
+    ScriptedMessageBoxes boxes;
+    PlatformHelpViewer help;
+    frmMain window { frmMainServices { store, random, boxes, help, PAIRFALL_SOURCE_DIR, "" } };
+};
+
+// What the player sees and hears: each slot's name and outline, the status line, the boxes.
+std::string Seen(Player& player)
+{
+    std::string seen;
+    for (int i = 0; i < SlotCount; ++i) {
+        seen += player.Slot(i)->accessibleName().toStdString();
+        if (player.Slot(i)->IsSelected())
+            seen += " (outlined)";
+        seen += "; ";
+    }
+    seen += player.window.StatusBarLine().Text().toStdString();
+    for (const std::string& box : player.boxes.boxes)
+        seen += " | " + box;
+    return seen;
+}
+
+}
+
+TEST(Accessibility, EachSlotIsACheckableButtonDescribedByItsPlace)
+{
+    Player player;
+    for (int i = 0; i < SlotCount; ++i) {
+        QAccessibleInterface* slot = player.Accessible(i);
+        EXPECT_EQ(slot->role(), QAccessible::Button);
+        EXPECT_EQ(slot->text(QAccessible::Name), "Empty place");
+        EXPECT_EQ(slot->text(QAccessible::Description), QStringLiteral("Row %1, place %2").arg(i / 4 + 1).arg(i % 4 + 1));
+        EXPECT_TRUE(slot->state().checkable);
+        EXPECT_FALSE(slot->state().checked);
+        EXPECT_EQ(slot->actionInterface()->actionNames().first(), QAccessibleActionInterface::pressAction());
+    }
+}
+
+TEST(Accessibility, ASlotIsCheckedExactlyWhileItsCardIsSelected)
+{
+    Player player;
+    player.Click(3);
+    player.window.State().SlotValue(3) = 4;
+    player.Click(3);
+    EXPECT_TRUE(player.Accessible(3)->state().checked);
+    player.Click(3);
+    EXPECT_FALSE(player.Accessible(3)->state().checked);
+}
+
+TEST(Accessibility, PressingASlotDoesWhatSpaceDoes)
+{
+    Player player;
+    player.Accessible(4)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(player.window.State().CardsLeft, 51);
+    EXPECT_EQ(player.window.State().SlotValue(4), player.window.State().Deck(52).Value);
+}
+
+TEST(Keyboard, EachMovementKeyMovesTheFocusAlongTheGridAndStopsAtItsEdges)
+{
+    const struct {
+        int from;
+        Qt::Key key;
+        int to;
+    } moves[] = {
+        { 5, Qt::Key_Left, 4 },
+        { 4, Qt::Key_Left, 4 },
+        { 5, Qt::Key_Right, 6 },
+        { 7, Qt::Key_Right, 7 },
+        { 5, Qt::Key_Up, 1 },
+        { 2, Qt::Key_Up, 2 },
+        { 5, Qt::Key_Down, 9 },
+        { 10, Qt::Key_Down, 10 },
+        { 6, Qt::Key_Home, 0 },
+        { 6, Qt::Key_End, 11 },
+        { 3, Qt::Key_Tab, 4 },
+    };
+    Player player;
+    for (const auto& move : moves) {
+        player.Key(move.from, move.key);
+        EXPECT_TRUE(player.Slot(move.to)->hasFocus()) << "from " << move.from << " by " << QKeySequence(move.key).toString().toStdString();
+    }
+}
+
+TEST(Keyboard, SpaceReturnAndEnterPlayAGameExactlyAsClicksDo)
+{
+    Player clicking;
+    Player keying;
+    // Twelve deals, then every card with itself and with each card after it:
+    // selections and deselections, covers and both rule messages.
+    std::vector<int> order;
+    for (int i = 0; i < SlotCount; ++i)
+        order.push_back(i);
+    for (int first = 0; first < SlotCount; ++first) {
+        for (int second = first; second < SlotCount; ++second) {
+            order.push_back(first);
+            order.push_back(second);
+        }
+    }
+    const Qt::Key keys[] = { Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter };
+    for (std::size_t press = 0; press < order.size(); ++press) {
+        clicking.Click(order[press]);
+        keying.Key(order[press], keys[press % 3]);
+        ASSERT_EQ(Seen(keying), Seen(clicking)) << "press " << press;
+    }
+}
+
+TEST(Keyboard, AHeldKeyPressesOnce)
+{
+    Player player;
+    player.Key(0, Qt::Key_Space);
+    const std::string dealt = Seen(player);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+    QApplication::sendEvent(player.Slot(0), &repeat);
+    EXPECT_EQ(Seen(player), dealt);
+}
+
+TEST(Keyboard, AClickLeavesTheKeyboardFocusWhereItWas)
+{
+    Player player;
+    player.Key(2, Qt::Key_Right);
+    player.Click(7);
+    EXPECT_TRUE(player.Slot(3)->hasFocus());
+}
+
+TEST(Keyboard, TheFocusComesBackToItsSlotWhenGameStatsCloses)
+{
+    Player player;
+    player.Key(5, Qt::Key_Right);
+    player.window.findChild<QAction*>("mnuGameStats")->trigger();
+    player.window.findChild<QDialog*>("frmGameStats")->close();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&player.window));
+    EXPECT_TRUE(player.Slot(6)->hasFocus());
+}
+
+TEST(Keyboard, MousePlayLeavesTheTableAsDesignedWithoutAFocusRing)
+{
+    Player player; // slot 0 has the focus since the window opened
+    for (int i = 0; i < 3; ++i)
+        player.Click(i);
+    player.window.State().SlotValue(1) = 3;
+    player.Click(1);
+    // Cover every card and outline with table green: plain green must be left.
+    QImage shot = player.TableShot();
+    QPainter painter(&shot);
+    for (int i = 0; i < SlotCount; ++i)
+        painter.fillRect(player.CardAndOutline(i), TableGreen);
+    painter.end();
+    QImage green(shot.size(), shot.format());
+    green.fill(TableGreen);
+    EXPECT_EQ(shot, green);
+}
+
+TEST(Keyboard, TheFocusRingLiesOutsideTheCardAndItsOutline)
+{
+    Player player;
+    player.Click(5);
+    player.window.State().SlotValue(5) = 3;
+    player.Click(5);
+    const QImage before = player.TableShot();
+    player.Key(4, Qt::Key_Right);
+    const QImage after = player.TableShot();
+    EXPECT_EQ(after.copy(player.CardAndOutline(5)), before.copy(player.CardAndOutline(5)));
+    EXPECT_EQ(after.pixelColor(player.window.TableArea().FocusRingRect(5).topLeft()), layout::FocusRingWhite);
+}
