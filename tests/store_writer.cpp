@@ -1,6 +1,7 @@
 // A second process on the real settings store, for the store tests:
 //   store_writer game-end        wins a game on an empty store, prints "ended" and waits to be killed
 //   store_writer hammer <k> <n>  n statistics writes, write i holding k * 1000 + i in all four counters
+#include "fakes/RecordingTableView.h"
 #include "game/Game.h"
 #include "game/SettingsEntries.h"
 #include "stats/QtSettingsStore.h"
@@ -15,18 +16,12 @@ namespace {
 
 using namespace pairfall;
 
-struct SilentTable final : TableView {
-    void SetSlotPicture(Int16, const std::string&) override { }
-    void SetOutlineVisible(Int16, bool) override { }
-    void SetStatusText(const std::string&) override { }
-    Answer MessageBox(const std::string&, Buttons, const std::string&, Icon) override { return Answer::No; }
-};
-
 // The deck used up is a win; the game records it as it ends.
 void WinAGame()
 {
     GameState state;
-    SilentTable view;
+    testing::EventLog log;
+    testing::RecordingTableView view { log };
     QtSettingsStore store;
     ClockRandomSource random;
     Game game(state, view, store, random, ".");

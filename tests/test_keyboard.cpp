@@ -12,8 +12,6 @@
 #include "ui/frmMain.h"
 
 #include <QAccessible>
-#include <QAction>
-#include <QDialog>
 #include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -43,7 +41,8 @@ struct Player {
     QImage TableShot() { return window.TableArea().grab().toImage(); }
     QRect CardAndOutline(int i) { return Slot(i)->geometry().united(window.TableArea().Outline(i)->geometry()); }
 
-    MemorySettingsStore store;
+    EventLog log;
+    MemorySettingsStore store { log };
     SeededRandom random { 7 };
     ScriptedMessageBoxes boxes;
     PlatformHelpViewer help;
@@ -166,16 +165,6 @@ TEST(Keyboard, AClickLeavesTheKeyboardFocusWhereItWas)
     player.Key(2, Qt::Key_Right);
     player.Click(7);
     EXPECT_TRUE(player.Slot(3)->hasFocus());
-}
-
-TEST(Keyboard, TheFocusComesBackToItsSlotWhenGameStatsCloses)
-{
-    Player player;
-    player.Key(5, Qt::Key_Right);
-    player.window.findChild<QAction*>("mnuGameStats")->trigger();
-    player.window.findChild<QDialog*>("frmGameStats")->close();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&player.window));
-    EXPECT_TRUE(player.Slot(6)->hasFocus());
 }
 
 TEST(Keyboard, MousePlayLeavesTheTableAsDesignedWithoutAFocusRing)

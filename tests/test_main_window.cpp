@@ -196,16 +196,6 @@ TEST_F(MainWindow, AMissingCardPictureShowsTheStandInAndIsReported)
     EXPECT_PRED2(Contains, boxes.boxes[0], "File not found: " + window->GameProcedures().CardPicturePath(top.Id));
 }
 
-TEST_F(Menus, F2DoesNothingWhileTheWindowIsDisabled)
-{
-    ClickSlot(0);
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    window->setEnabled(false);
-    QTest::keyClick(window.get(), Qt::Key_F2);
-    EXPECT_EQ(window->State().CardsLeft, 51);
-}
-
 TEST_F(Menus, NewDoesNothingWhileTheWindowIsDisabled)
 {
     ClickSlot(0);

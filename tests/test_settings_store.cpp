@@ -35,13 +35,6 @@ protected:
     const QString folder = QFileInfo(file).path();
 };
 
-TEST_F(SettingsStoreTest, ACommittedWriteIsInTheFileAtOnce)
-{
-    QtSettingsStore store;
-    WriteStatistics(store, { 3, 1, 2, 14 });
-    EXPECT_TRUE(Contents(file).contains("TotalGames=3"));
-}
-
 TEST_F(SettingsStoreTest, AFailedWriteIsReportedAndKeptForTheNextTry)
 {
     ASSERT_TRUE(QDir().mkpath(file)); // a folder where the file should be

@@ -48,7 +48,7 @@ TEST_P(RuleMessage, IsShownAndEverySelectedCardIsReleased)
     Click(GetParam().clicks);
     EXPECT_EQ(log.Starting("box "), Strings { "box Pairfall|" + GetParam().message + "|OK" });
     EXPECT_EQ(state.SelMode, SelectionMode::NothingSelected);
-    EXPECT_EQ(view.OutlinesShown(), 0);
+    EXPECT_EQ(std::ranges::count(view.outlines, true), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(SlotClick, RuleMessage,

@@ -32,12 +32,4 @@ void MemorySettingsStore::Set(const std::string& section, const std::string& key
     m_entries[{ ApplicationTitle, section, key }] = text;
 }
 
-std::string MemorySettingsStore::Get(const std::string& section, const std::string& key) const
-{
-    const auto found = m_entries.find({ ApplicationTitle, section, key });
-    if (found == m_entries.end())
-        return {};
-    return found->second;
-}
-
 }

@@ -13,30 +13,21 @@ namespace pairfall::testing {
 // told to fail its commits.
 class MemorySettingsStore final : public SettingsStore {
 public:
-    MemorySettingsStore()
-        : m_log(m_ownLog)
-    {
-    }
     // Logs into a log it shares with the other fakes of a test.
     explicit MemorySettingsStore(EventLog& log)
         : m_log(log)
     {
     }
-    MemorySettingsStore(const MemorySettingsStore&) = delete;
-    MemorySettingsStore& operator=(const MemorySettingsStore&) = delete;
-
     std::string ReadSetting(const std::string& application, const std::string& section, const std::string& key, const std::string& defaultText) override;
     void WriteSetting(const std::string& application, const std::string& section, const std::string& key, const std::string& text) override;
     void Commit() override;
 
     // An entry as another run, or a damaged file, left it.
     void Set(const std::string& section, const std::string& key, const std::string& text);
-    std::string Get(const std::string& section, const std::string& key) const;
 
     bool failCommits = false;
 
 private:
-    EventLog m_ownLog;
     EventLog& m_log;
     std::map<std::tuple<std::string, std::string, std::string>, std::string> m_entries;
 };

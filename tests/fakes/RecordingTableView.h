@@ -14,17 +14,11 @@ namespace pairfall::testing {
 // gives every Yes/No question the same answer.
 class RecordingTableView final : public TableView {
 public:
-    RecordingTableView()
-        : log(m_ownLog)
-    {
-    }
     // Logs into a log it shares with the other fakes of a test.
     explicit RecordingTableView(EventLog& shared)
         : log(shared)
     {
     }
-    RecordingTableView(const RecordingTableView&) = delete;
-    RecordingTableView& operator=(const RecordingTableView&) = delete;
 
     void SetSlotPicture(Int16 slot, const std::string& path) override
     {
@@ -59,17 +53,10 @@ public:
         return answer;
     }
 
-    long OutlinesShown() const { return std::ranges::count(outlines, true); }
-
     std::array<std::string, SlotCount> pictures;
     std::array<bool, SlotCount> outlines {};
     std::string status;
     Answer answer = Answer::No; // to every Yes/No question
-
-private:
-    EventLog m_ownLog;
-
-public:
     EventLog& log;
 };
 

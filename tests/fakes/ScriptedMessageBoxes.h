@@ -13,7 +13,9 @@ namespace pairfall::testing {
 struct ScriptedMessageBoxes final : MessageBoxService {
     Answer Ask(QWidget*, const std::string& prompt, Buttons buttons, const std::string& title, Icon icon) override
     {
-        std::string box = title + "|" + prompt + "|" + ButtonsName(buttons);
+        std::string box = title + "|" + prompt + "|OK";
+        if (buttons == Buttons::YesNo)
+            box = title + "|" + prompt + "|YesNo";
         if (icon == Icon::Information)
             box += "|information";
         if (icon == Icon::Critical)
@@ -22,13 +24,6 @@ struct ScriptedMessageBoxes final : MessageBoxService {
         if (buttons == Buttons::OK)
             return Answer::OK;
         return Answer::No;
-    }
-
-    static std::string ButtonsName(Buttons buttons)
-    {
-        if (buttons == Buttons::OK)
-            return "OK";
-        return "YesNo";
     }
 
     std::vector<std::string> boxes;

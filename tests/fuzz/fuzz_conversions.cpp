@@ -1,11 +1,11 @@
 // Arbitrary text through the readers of stored numbers, in memory: nothing
 // may crash, and whatever is taken as a number writes back as text that
 // reads the same.
-#include "FuzzCheck.h"
 #include "game/Conversions.h"
 #include "game/RuntimeError.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 namespace pairfall::testing {
@@ -15,7 +15,8 @@ void CounterRoundTrip(const std::string& text)
 {
     try {
         const Int16 value = TextToInt16(text);
-        Check(TextToInt16(Int16ToText(value)) == value, "counter round trip");
+        if (TextToInt16(Int16ToText(value)) != value)
+            std::abort(); // counter round trip
     } catch (const RuntimeError&) {
     }
 }
@@ -24,8 +25,10 @@ void CoordinateRoundTrip(const std::string& text)
 {
     try {
         const float value = TextToSingle(text);
-        Check(value == value, "coordinate is a number");
-        Check(TextToSingle(SingleToText(value)) == value, "coordinate round trip");
+        if (value != value)
+            std::abort(); // coordinate is a number
+        if (TextToSingle(SingleToText(value)) != value)
+            std::abort(); // coordinate round trip
     } catch (const RuntimeError&) {
     }
 }
