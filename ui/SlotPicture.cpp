@@ -18,7 +18,8 @@ SlotPicture::SlotPicture(int index, const QWidget* outline, QWidget* parent)
 {
     setObjectName(QStringLiteral("Slot"));
     setProperty("index", index);
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Not marked opaque: at scales such as 1.1, where a slot's edges fall
+    // inside screen pixels, Qt then left stale pixels across the table.
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(QString::fromLatin1(EmptyPlaceName));
