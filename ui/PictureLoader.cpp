@@ -1,5 +1,6 @@
 #include "ui/PictureLoader.h"
 
+#include "art/CardSize.h"
 #include "art/EmptySlotPicture.h"
 #include "art/PictureScale.h"
 #include "art/StandIn.h"
@@ -80,11 +81,10 @@ LoadedPicture LoadSlotPicture(const std::string& path, qreal ratio)
     std::optional<std::string> partnerProblem;
     if (scale == 2) {
         const QString partner = ScaledPicturePath(QString::fromStdString(path), scale);
-        // Only the designed picture's header is read: the partner must be twice its size.
-        const QSize designed = QImageReader(QString::fromStdString(path), "bmp").size();
-        if (designed.isValid() && QFileInfo::exists(partner)) {
+        // The designed file is not read at all while its partner serves.
+        if (QFileInfo::exists(partner)) {
             QImage image;
-            partnerProblem = ReadPartner(partner, designed * scale, image);
+            partnerProblem = ReadPartner(partner, CardSize * scale, image);
             image.setDevicePixelRatio(scale);
             if (!partnerProblem)
                 return { image, std::nullopt };

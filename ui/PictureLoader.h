@@ -24,8 +24,9 @@ int PictureScaleFor(qreal ratio);
 // Reads a slot picture, which must be a BMP file.  A picture that is missing
 // or unreadable gives a stand-in that still shows what the file stands for:
 // the card named by the file's number, or an empty slot.  Above ratio 1 the
-// double-size partner (7@2x.bmp for 7.bmp) is read instead when there is one;
-// a partner that cannot be used is reported and the designed picture shown.
+// double-size partner (7@2x.bmp for 7.bmp, twice CardSize) is read instead
+// when there is one; a partner that cannot be used is reported and the
+// designed picture shown.
 LoadedPicture LoadSlotPicture(const std::string& path, qreal ratio = 1);
 
 }
