@@ -45,6 +45,7 @@ protected:
     void Trigger(const char* command) { window->findChild<QAction*>(command)->trigger(); }
     SlotPicture* Slot(int index) { return window->TableArea().Slot(index); }
     void ClickSlot(int index) { QTest::mouseClick(Slot(index), Qt::LeftButton, {}, QPoint(30, 40)); }
+    QImage TopCardPartner() { return QImage(QStringLiteral(PAIRFALL_SOURCE_DIR "/pictures/%1@2x.bmp").arg(window->State().Deck(window->State().CardsLeft).Id)).convertToFormat(QImage::Format_RGB32); }
 
     EventLog log;
     MemorySettingsStore store { log };
@@ -187,13 +188,45 @@ TEST_F(TheTable, TheOutlineFramesASelectedCardWithoutCoveringIt)
 
 TEST_F(MainWindow, AMissingCardPictureShowsTheStandInAndIsReported)
 {
-    QTemporaryDir noPictures;
-    Open(store, noPictures.path().toStdString());
+    Open(store, PAIRFALL_SOURCE_DIR "/tests/pictures/designed-only");
     const Card top = window->State().Deck(52);
     ClickSlot(0);
     EXPECT_EQ(Slot(0)->Picture(), PaintStandIn(top.Id));
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_PRED2(Contains, boxes.boxes[0], "File not found: " + window->GameProcedures().CardPicturePath(top.Id));
+}
+
+using ScaledTable = OpenWindow;
+using ScaledPictures = MainWindow;
+
+TEST_F(ScaledTable, ADealtSlotAtTwiceTheScaleShowsItsDoubleSizeFilePixelForPixel)
+{
+    const QImage partner = TopCardPartner();
+    ClickSlot(0);
+    EXPECT_EQ(Slot(0)->grab().toImage().convertToFormat(QImage::Format_RGB32), partner);
+}
+
+TEST_F(ScaledTable, ADealtSlotAtOneAndAHalfTimesTheScaleShowsASmoothResampleOfItsDoubleSizeFile)
+{
+    const QImage partner = TopCardPartner();
+    ClickSlot(0);
+    EXPECT_EQ(Slot(0)->grab().toImage().convertToFormat(QImage::Format_RGB32), partner.scaled(partner.size() * 0.75, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+TEST_F(ScaledPictures, ADesignedPictureWithoutAPartnerShowsWithoutAReport)
+{
+    Open(store, PAIRFALL_SOURCE_DIR "/tests/pictures/designed-only");
+    Trigger("mnuFileNew");
+    EXPECT_EQ(Slot(11)->Picture(), QImage(PAIRFALL_SOURCE_DIR "/pictures/69.bmp"));
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(ScaledPictures, ACutShortPartnerFallsBackToTheDesignedPictureAndIsReportedOnce)
+{
+    Open(store, PAIRFALL_SOURCE_DIR "/tests/pictures/cut-partner");
+    Trigger("mnuFileNew");
+    EXPECT_EQ(Slot(11)->Picture(), QImage(PAIRFALL_SOURCE_DIR "/pictures/69.bmp"));
+    EXPECT_EQ(boxes.boxes, Strings { "Pairfall|The picture " PAIRFALL_SOURCE_DIR "/tests/pictures/cut-partner/pictures/69@2x.bmp could not be read: the file is cut short|OK|critical" });
 }
 
 TEST_F(Menus, NewDoesNothingWhileTheWindowIsDisabled)

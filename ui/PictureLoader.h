@@ -9,7 +9,7 @@ namespace pairfall {
 
 struct LoadedPicture {
     QImage image;
-    // Set when the file could not be used; image is then a stand-in.
+    // Set when a file could not be used; it names the file.
     std::optional<std::string> problem;
 };
 
@@ -17,9 +17,16 @@ struct LoadedPicture {
 // the empty-slot picture or any other file.
 int CardIdOfPicture(const std::string& path);
 
+// The picture set a screen of this device-pixel ratio needs: the double-size
+// one above 1, the designed one otherwise.
+int PictureScaleFor(qreal ratio);
+
 // Reads a slot picture, which must be a BMP file.  A picture that is missing
 // or unreadable gives a stand-in that still shows what the file stands for:
-// the card named by the file's number, or an empty slot.
-LoadedPicture LoadSlotPicture(const std::string& path);
+// the card named by the file's number, or an empty slot.  Above ratio 1 the
+// double-size partner (7@2x.bmp for 7.bmp, twice CardSize) is read instead
+// when there is one; a partner that cannot be used is reported and the
+// designed picture shown.
+LoadedPicture LoadSlotPicture(const std::string& path, qreal ratio = 1);
 
 }

@@ -22,14 +22,15 @@ QtTableView::QtTableView(QWidget* window, Table& table, StatusLine& status, Mess
 
 void QtTableView::SetSlotPicture(Int16 slot, const std::string& path)
 {
-    LoadedPicture loaded = LoadSlotPicture(path);
-    // The stand-in goes up first, so the slot never shows another card.
     SlotPicture* picture = m_table.Slot(slot);
+    LoadedPicture loaded = LoadSlotPicture(path, picture->devicePixelRatioF());
+    // The stand-in goes up first, so the slot never shows another card.
     picture->SetPicture(loaded.image);
     // Screen readers name the card, which the picture only shows.
     const int id = CardIdOfPicture(path);
     picture->setAccessibleName(id != 0 ? CardName(id) : QString::fromLatin1(EmptyPlaceName));
-    if (loaded.problem && m_reportedPictures.insert(path).second)
+    // Each problem names its file, so a file is reported once.
+    if (loaded.problem && m_reportedPictures.insert(*loaded.problem).second)
         m_errors.Report(*loaded.problem);
 }
 

@@ -18,7 +18,8 @@ SlotPicture::SlotPicture(int index, const QWidget* outline, QWidget* parent)
 {
     setObjectName(QStringLiteral("Slot"));
     setProperty("index", index);
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Not marked opaque: at scales such as 1.1, where a slot's edges fall
+    // inside screen pixels, Qt then left stale pixels across the table.
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(QString::fromLatin1(EmptyPlaceName));
@@ -46,18 +47,31 @@ void SlotPicture::AnnounceSelection()
 void SlotPicture::SetPicture(const QImage& picture)
 {
     m_picture = picture;
-    resize(picture.size());
+    m_resampled = QImage();
+    resize(picture.deviceIndependentSize().toSize());
     update();
+}
+
+// A whole number of screen pixels to each picture pixel keeps the pixels
+// crisp.  Any other ratio would look uneven unsmoothed: the picture is then
+// resampled smoothly, once, to the slot's device pixels.
+const QImage& SlotPicture::Shown(qreal ratio)
+{
+    const qreal steps = ratio / m_picture.devicePixelRatio();
+    if (steps == std::floor(steps))
+        return m_picture;
+    if (m_resampled.isNull() || m_resampled.devicePixelRatio() != ratio) {
+        const QSizeF device = m_picture.deviceIndependentSize() * ratio;
+        m_resampled = m_picture.scaled(std::ceil(device.width()), std::ceil(device.height()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_resampled.setDevicePixelRatio(ratio);
+    }
+    return m_resampled;
 }
 
 void SlotPicture::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    // Whole-number scales keep the pixels crisp; others would look uneven unsmoothed.
-    const qreal ratio = devicePixelRatioF();
-    if (ratio != std::floor(ratio))
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QPoint(0, 0), m_picture);
+    painter.drawImage(QPoint(0, 0), Shown(devicePixelRatioF()));
 }
 
 void SlotPicture::mousePressEvent(QMouseEvent* event)

@@ -5,8 +5,8 @@
 
 namespace pairfall {
 
-// One table slot: shows its picture at the picture's own size, anchored at
-// its top left corner, and reports a left click (press and release on it).
+// One table slot: shows its picture at the picture's own size (in logical
+// pixels, by its device pixel ratio), anchored at its top left corner, and reports a left click (press and release on it).
 // It takes the keyboard focus from the keyboard only, so a click leaves the
 // focus where it was.
 class SlotPicture : public QWidget {
@@ -35,9 +35,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    const QImage& Shown(qreal ratio);
+
     int m_index;
     const QWidget* m_outline;
     QImage m_picture;
+    QImage m_resampled; // the picture at the screen's ratio, when not a whole multiple of its own
     bool m_pressed = false;
 };
 

@@ -3,6 +3,7 @@
 #include "art/EmptySlotPicture.h"
 #include "art/TableGreen.h"
 #include "ui/OutlineShape.h"
+#include "ui/PictureLoader.h"
 #include "ui/SlotPicture.h"
 #include "ui/TableAccessibility.h"
 #include "ui/TableLayout.h"
@@ -88,7 +89,7 @@ Table::Table(QWidget* parent)
         m_outlines[i] = new OutlineShape(i, this);
 
     // Made in order, so Tab goes from slot 0 to slot 11.
-    const QImage emptySlot = MakeEmptySlotPicture();
+    const QImage emptySlot = MakeEmptySlotPicture(PictureScaleFor(devicePixelRatioF()));
     for (int i = 0; i < SlotCount; ++i) {
         auto* slot = new SlotPicture(i, m_outlines[i], this);
         slot->move(SlotPosition(i));

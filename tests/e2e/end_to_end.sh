@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# The real pairfall on a real X server (Xvfb), driven by real clicks: deal a
-# card, open and close Game Stats, then File > Exit; the settings file must
-# then hold the position and the four statistics.
-#   end_to_end.sh <path to pairfall>
+# The real pairfall on a real X server (Xvfb), driven by real clicks: deal two
+# cards, open and close Game Stats, then File > Exit; the settings file must
+# then hold the position and the four statistics.  At a display scale of 2
+# (QT_SCALE_FACTOR) the dealt cards must show their double-size pictures pixel
+# for pixel, and the position is still written in twips of logical pixels.
+#   end_to_end.sh <path to pairfall> [scale: 1 or 2]
 set -uo pipefail
 PAIRFALL="$1"
+scale="${2:-1}"
+suffix=""
+[ "$scale" = 2 ] && suffix="@2x"
 
 for tool in Xvfb xdotool import convert; do
     if ! command -v "$tool" > /dev/null; then
@@ -36,13 +41,14 @@ for n in $(seq 90 140); do
         break
     fi
 done
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
+Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 export DISPLAY="$display"
 for _ in $(seq 100); do xdotool getmouselocation > /dev/null 2>&1 && break; sleep 0.05; done
 
 export XDG_CONFIG_HOME="$work/config"
 export QT_QPA_PLATFORM=xcb
+export QT_SCALE_FACTOR="$scale"
 "$PAIRFALL" > "$work/pairfall.log" 2>&1 &
 game_pid=$!
 
@@ -59,32 +65,43 @@ geometry() { # window id -> "X Y W H"
     eval "$(xdotool getwindowgeometry --shell "$1")"
     echo "$X $Y $WIDTH $HEIGHT"
 }
-average_red() { # x y -> mean red (0..255) of the 71 x 96 area there
-    import -window root -crop "71x96+$1+$2" +repage "$work/area.png"
+px() { echo $(($1 * scale)); } # logical pixels -> screen pixels
+average_red() { # x y -> mean red (0..255) of the slot-sized area there
+    import -window root -crop "$(px 71)x$(px 96)+$1+$2" +repage "$work/area.png"
     convert "$work/area.png" -resize 1x1\! -format '%[fx:int(255*r)]' info:
+}
+shows_a_card_picture() { # x y -> true when the slot there shows some card's file pixel for pixel
+    import -window root -crop "$(px 71)x$(px 96)+$1+$2" +repage "$work/slot.png"
+    for id in $(seq 52); do
+        [ "$(compare -metric AE "$work/slot.png" "$(dirname "$PAIRFALL")/pictures/$id$suffix.bmp" null: 2>&1)" = 0 ] && return 0
+    done
+    return 1
 }
 
 main_window="$(wait_for_window Pairfall)" || fail "the main window did not appear"
 read -r wx wy ww wh <<< "$(geometry "$main_window")"
 # The table fills the client area above the 18-pixel status bar; slot 0 lies
-# 24 pixels in from its top left corner.
-table_top=$((wy + wh - 388))
-slot_x=$((wx + 24))
-slot_y=$((table_top + 24))
+# 24 pixels in from its top left corner, slot 1 88 pixels right of it.
+table_top=$((wy + wh - $(px 388)))
+slot_x=$((wx + $(px 24)))
+slot_y=$((table_top + $(px 24)))
 [ "$(average_red "$slot_x" "$slot_y")" -lt 60 ] || fail "slot 0 does not show an empty place at start"
 
-xdotool mousemove $((slot_x + 35)) $((slot_y + 48)) click 1
-sleep 0.5
-[ "$(average_red "$slot_x" "$slot_y")" -gt 150 ] || fail "no card was dealt onto slot 0"
+for x in "$slot_x" $((slot_x + $(px 88))); do
+    xdotool mousemove $((x + $(px 35))) $((slot_y + $(px 48))) click 1
+    sleep 0.5
+    [ "$(average_red "$x" "$slot_y")" -gt 150 ] || fail "no card was dealt onto the slot at $x"
+    shows_a_card_picture "$x" "$slot_y" || fail "the slot at $x does not show a card's $suffix picture pixel for pixel"
+done
 
 # File > Game Stats with the mouse: the File menu, then its second item.
-xdotool mousemove $((wx + 15)) $((wy + 8)) click 1
+xdotool mousemove $((wx + $(px 15))) $((wy + $(px 8))) click 1
 sleep 0.4
 xdotool key g
 stats_window="$(wait_for_window 'Game Stats')" || fail "Game Stats did not open"
 grep -q '^TotalGames=0$' "$XDG_CONFIG_HOME/Pairfall/Pairfall.conf" || fail "Game Stats did not write the statistics first"
 read -r sx sy _ _ <<< "$(geometry "$stats_window")"
-xdotool mousemove $((sx + 176 + 48)) $((sy + 192 + 16)) click 1   # Close
+xdotool mousemove $((sx + $(px 224))) $((sy + $(px 208))) click 1   # Close
 for _ in $(seq 100); do
     xdotool search --onlyvisible --name '^Game Stats$' > /dev/null 2>&1 || break
     sleep 0.05
@@ -92,7 +109,7 @@ done
 xdotool search --onlyvisible --name '^Game Stats$' > /dev/null 2>&1 && fail "Close did not close Game Stats"
 
 # File > Exit.
-xdotool mousemove $((wx + 15)) $((wy + 8)) click 1
+xdotool mousemove $((wx + $(px 15))) $((wy + $(px 8))) click 1
 sleep 0.4
 xdotool key x
 for _ in $(seq 100); do kill -0 "$game_pid" 2> /dev/null || break; sleep 0.05; done
@@ -103,4 +120,4 @@ conf="$XDG_CONFIG_HOME/Pairfall/Pairfall.conf"
 for entry in '^MainLeft=1000$' '^MainTop=1000$' '^TotalGames=0$' '^TotalWins=0$' '^TotalLosses=0$' '^AvgCardsLeft=0$'; do
     grep -q "$entry" "$conf" || { cat "$conf"; fail "the settings file lacks $entry"; }
 done
-echo "1 passed, 0 failed: dealt a card, opened and closed Game Stats, exited and saved"
+echo "1 passed, 0 failed at scale $scale: dealt two cards as their pictures, opened and closed Game Stats, exited and saved"
