@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-// One application for all widget tests, headless unless told otherwise, with
-// the settings store in a folder of its own so no test touches the user's.
+// One application for all widget tests, headless, with a settings folder no user owns.
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -1,5 +1,4 @@
-// The main window and the windows it opens, on fakes; the game's rules are
-// tested on the engine.  Positions are in twips, 15 to the pixel.
+// The main window and the windows it opens, on fakes.  Positions in twips, 15 to the pixel.
 #include "art/StandIn.h"
 #include "art/TableGreen.h"
 #include "fakes/EventLog.h"

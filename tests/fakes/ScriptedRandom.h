@@ -10,7 +10,12 @@ namespace pairfall::testing {
 // Returns the values in turn, then 0; counts the reseeds.
 struct ScriptedRandom final : RandomSource {
     void Reseed() override { ++reseeds; }
-    float Next() override { return next < values.size() ? values[next++] : 0.0f; }
+    float Next() override
+    {
+        if (next == values.size())
+            return 0.0f; // past the end, without moving on
+        return values[next++];
+    }
     std::vector<float> values;
     std::size_t next = 0;
     int reseeds = 0;
