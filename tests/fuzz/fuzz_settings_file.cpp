@@ -3,10 +3,10 @@
 // entries whatever the file held.
 #include "stats/QtSettingsStore.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -57,7 +57,11 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     // Every file goes into a folder of the run's own, never the user's settings.
     static QTemporaryDir configHome;
     qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
-    new QCoreApplication(*argc, *argv);
+    // The program runs with a GUI application, under which a stored variant
+    // of a GUI type (a bitmap, say) can be made; without one Qt aborts.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    new QGuiApplication(*argc, *argv);
     return 0;
 }
 
