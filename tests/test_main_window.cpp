@@ -65,12 +65,6 @@ using TheTable = OpenWindow;
 using Menus = OpenWindow;
 using HelpMenu = OpenWindow;
 
-TEST_F(Startup, AnEmptyStoreOpensTheWindowAtAThousandTwips)
-{
-    Open();
-    EXPECT_EQ(window->pos(), QPoint(67, 67));
-}
-
 TEST_F(Startup, APartlyOffScreenPositionIsKeptExactly)
 {
     store.Set("Settings", "MainLeft", "-120");
@@ -149,19 +143,6 @@ TEST_F(Shutdown, ClosesTheLaterWindowsFirstAndGameStatsBeforeSaving)
     ASSERT_GE(log.events.size(), 3u);
     const Strings firstThree(log.events.begin(), log.events.begin() + 3);
     EXPECT_EQ(firstThree, (Strings { "closed Game Stats", "closed the earlier window", "write Settings/MainLeft=1000" }));
-}
-
-TEST_F(TheTable, ARightClickDoesNotPlay)
-{
-    QTest::mouseClick(Slot(0), Qt::RightButton, {}, QPoint(30, 40));
-    EXPECT_EQ(window->State().CardsLeft, 52);
-}
-
-TEST_F(TheTable, APressReleasedOffTheSlotDoesNotPlay)
-{
-    QTest::mousePress(Slot(0), Qt::LeftButton, {}, QPoint(30, 40));
-    QTest::mouseRelease(Slot(0), Qt::LeftButton, {}, QPoint(200, 40));
-    EXPECT_EQ(window->State().CardsLeft, 52);
 }
 
 TEST_F(TheTable, AStatusTipNeverReplacesTheStatusLine)
@@ -290,14 +271,6 @@ TEST_F(GameStats, EscapeEnablesTheDisabledMainWindowAgain)
     ASSERT_FALSE(window->isEnabled());
     QTest::keyClick(dialog, Qt::Key_Escape);
     EXPECT_TRUE(window->isEnabled());
-}
-
-TEST_F(GameStats, AStrayEnterDoesNotReset)
-{
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
-    dialog->findChild<QPushButton*>("cmdResetStats")->setFocus();
-    QTest::keyClick(dialog, Qt::Key_Return);
-    EXPECT_EQ(window->State().TotalGames, 12);
 }
 
 // TotalGames reads back damaged whatever is written to it, as if another run

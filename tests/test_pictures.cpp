@@ -2,13 +2,11 @@
 #include "art/EmptySlotPicture.h"
 #include "art/IconArt.h"
 #include "art/PictureScale.h"
-#include "art/StandIn.h"
 #include "art/Suit.h"
 #include "game/Card.h"
 #include "game/PicturePath.h"
 
 #include <QDir>
-#include <QSet>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -53,36 +51,16 @@ TEST(PictureFiles, EachShowsWhatTheCodeDrawsNow)
     }
 }
 
-TEST(PictureFiles, TheDoubleSizeEmptyPlaceIsTheDesignedOneWithEveryPixelDoubled)
-{
-    const QImage designed(PictureFile(EmptySlotPictureId, 1));
-    EXPECT_EQ(Pixels(QImage(PictureFile(EmptySlotPictureId, 2))), Pixels(designed.scaled(designed.size() * 2)));
-}
-
 TEST(ProgramIconFiles, EachSizeShowsWhatTheCodeDrawsNow)
 {
     for (int size : ProgramIconSizes)
         EXPECT_EQ(Pixels(QImage(QStringLiteral(PAIRFALL_SOURCE_DIR "/art/icons/") + ProgramIconFileName(size))), Pixels(DrawProgramIcon(size))) << size;
 }
 
-TEST(ProgramIcon, TheTwoSmallSizesUseAtMostSixteenColours)
-{
-    for (int size : { 16, 32 }) {
-        const std::vector<QRgb> pixels = Pixels(DrawProgramIcon(size));
-        EXPECT_LE(QSet<QRgb>(pixels.begin(), pixels.end()).size(), 16) << size;
-    }
-}
-
 TEST(CardPainter, ACardShowsRedInkExactlyWhenItsSuitIsRed)
 {
     for (int id = 1; id <= CardsInDeck; ++id)
         EXPECT_EQ(std::ranges::any_of(Pixels(PaintCard(id)), IsRedInk), IsRed(SuitOfCard(id))) << id;
-}
-
-TEST(StandIn, DiffersFromTheCardItStandsFor)
-{
-    for (int id = 1; id <= CardsInDeck; ++id)
-        EXPECT_NE(PaintStandIn(id), PaintCard(id)) << id;
 }
 
 }
