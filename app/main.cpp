@@ -3,6 +3,7 @@
 #include "game/Version.h"
 #include "stats/QtSettingsStore.h"
 #include "ui/HelpCommands.h"
+#include "ui/ScaleFactor.h"
 #include "ui/frmMain.h"
 #include "widgets/MessageBoxService.h"
 
@@ -10,6 +11,7 @@
 
 int main(int argc, char* argv[])
 {
+    pairfall::KeepScaleFactorAtLeastOne();
     QApplication app(argc, argv);
     // The store's file is named after these: $XDG_CONFIG_HOME/Pairfall/Pairfall.conf.
     QApplication::setOrganizationName(QString::fromLatin1(pairfall::ApplicationTitle));

@@ -1,4 +1,5 @@
 // The main window and the windows it opens, on fakes.  Positions in twips, 15 to the pixel.
+#include "art/IconArt.h"
 #include "art/StandIn.h"
 #include "art/TableGreen.h"
 #include "fakes/EventLog.h"
@@ -8,8 +9,11 @@
 #include "game/SettingsEntries.h"
 #include "stats/frmGameStats.h"
 #include "ui/HelpCommands.h"
+#include "ui/OutlineShape.h"
+#include "ui/ScaleFactor.h"
 #include "ui/SlotPicture.h"
 #include "ui/Table.h"
+#include "ui/TableLayout.h"
 #include "ui/frmAbout.h"
 #include "ui/frmMain.h"
 
@@ -21,9 +25,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 
 using namespace pairfall;
 using namespace pairfall::testing;
@@ -191,6 +197,44 @@ TEST_F(ScaledTable, ADealtSlotAtOneAndAHalfTimesTheScaleShowsASmoothResampleOfIt
     const QImage partner = TopCardPartner();
     ClickSlot(0);
     EXPECT_EQ(Slot(0)->grab().toImage().convertToFormat(QImage::Format_RGB32), partner.scaled(partner.size() * 0.75, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+TEST_F(ScaledTable, AnOutlineAtOneAndAHalfTimesTheScaleIsSolidBlueWithSharpEdges)
+{
+    ClickSlot(0);
+    const QImage outline = window->TableArea().Outline(0)->grab().toImage();
+    std::set<QRgb> colours;
+    for (int y = 0; y < outline.height(); ++y) {
+        for (int x = 0; x < outline.width(); ++x)
+            colours.insert(outline.pixel(x, y));
+    }
+    EXPECT_EQ(colours, (std::set<QRgb> { layout::OutlineBlue.rgb(), TableGreen.rgb() }));
+}
+
+TEST_F(ScaledTable, TheAboutIconAtTwiceTheScaleIsTheSixtyFourPixelPicture)
+{
+    frmAbout about(window.get());
+    const QImage shown = about.findChild<QLabel*>("picIcon")->pixmap().toImage();
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32), QImage(PAIRFALL_SOURCE_DIR "/art/icons/" + ProgramIconFileName(64)).convertToFormat(QImage::Format_ARGB32));
+}
+
+TEST(ScaleFactor, AFactorBelowOneIsReadAsOne)
+{
+    qputenv("QT_SCALE_FACTOR", "0.75");
+    KeepScaleFactorAtLeastOne();
+    EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), "1");
+    qunsetenv("QT_SCALE_FACTOR");
+}
+
+// Run on two screens, the second at twice the scale of the first.
+using TwoScreens = OpenWindow;
+
+TEST_F(TwoScreens, ACardDealtOnOneScreenShowsItsDoubleSizeFileAfterTheWindowMovesToAScreenOfTwiceTheScale)
+{
+    const QImage partner = TopCardPartner();
+    ClickSlot(0);
+    window->windowHandle()->setScreen(QGuiApplication::screens().at(1));
+    EXPECT_EQ(Slot(0)->grab().toImage().convertToFormat(QImage::Format_RGB32), partner);
 }
 
 TEST_F(ScaledPictures, ADesignedPictureWithoutAPartnerShowsWithoutAReport)

@@ -23,7 +23,9 @@ QtTableView::QtTableView(QWidget* window, Table& table, StatusLine& status, Mess
 void QtTableView::SetSlotPicture(Int16 slot, const std::string& path)
 {
     SlotPicture* picture = m_table.Slot(slot);
-    LoadedPicture loaded = LoadSlotPicture(path, picture->devicePixelRatioF());
+    const qreal ratio = picture->devicePixelRatioF();
+    m_shown[slot] = { path, PictureScaleFor(ratio) };
+    LoadedPicture loaded = LoadSlotPicture(path, ratio);
     // The stand-in goes up first, so the slot never shows another card.
     picture->SetPicture(loaded.image);
     // Screen readers name the card, which the picture only shows.
@@ -32,6 +34,15 @@ void QtTableView::SetSlotPicture(Int16 slot, const std::string& path)
     // Each problem names its file, so a file is reported once.
     if (loaded.problem && m_reportedPictures.insert(*loaded.problem).second)
         m_errors.Report(*loaded.problem);
+}
+
+void QtTableView::RefreshPictures()
+{
+    for (Int16 slot = 0; slot < SlotCount; ++slot) {
+        const ShownFile& shown = m_shown[slot];
+        if (!shown.path.empty() && shown.scale != PictureScaleFor(m_table.Slot(slot)->devicePixelRatioF()))
+            SetSlotPicture(slot, shown.path);
+    }
 }
 
 void QtTableView::SetOutlineVisible(Int16 slot, bool visible)

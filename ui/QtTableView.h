@@ -1,7 +1,9 @@
 #pragma once
 
+#include "game/GameState.h"
 #include "game/TableView.h"
 
+#include <array>
 #include <set>
 #include <string>
 
@@ -24,13 +26,24 @@ public:
     void SetStatusText(const std::string& text) override;
     Answer MessageBox(const std::string& prompt, Buttons buttons, const std::string& title, Icon icon) override;
 
+    // Reads the slots' pictures again where the screen now wants the other
+    // picture set, as after the window moved to a screen of another scale.
+    void RefreshPictures();
+
 private:
+    // What a slot was last given, and for which picture set it was read.
+    struct ShownFile {
+        std::string path;
+        int scale = 0;
+    };
+
     QWidget* m_window;
     Table& m_table;
     StatusLine& m_status;
     MessageBoxService& m_boxes;
     ErrorBoundary& m_errors;
     std::set<std::string> m_reportedPictures;
+    std::array<ShownFile, SlotCount> m_shown;
 };
 
 }

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -180,6 +181,14 @@ void Table::changeEvent(QEvent* event)
     if (event->type() == QEvent::EnabledChange && isEnabled() && !m_slots[m_focusSlot]->hasFocus())
         m_slots[m_focusSlot]->setFocus(Qt::OtherFocusReason);
     QWidget::changeEvent(event);
+}
+
+void Table::showEvent(QShowEvent* event)
+{
+    // The window's native side exists from its first showing on.
+    if (QWindow* native = window()->windowHandle())
+        connect(native, &QWindow::screenChanged, this, &Table::screenChanged, Qt::UniqueConnection);
+    QWidget::showEvent(event);
 }
 
 void Table::paintEvent(QPaintEvent*)

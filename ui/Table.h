@@ -37,10 +37,13 @@ public:
 
 signals:
     void slotClicked(int index);
+    // The window went to another screen, perhaps of another scale.
+    void screenChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

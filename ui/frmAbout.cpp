@@ -63,7 +63,7 @@ frmAbout::frmAbout(QWidget* owner)
     icon->setAlignment(Qt::AlignCenter);
     icon->setAutoFillBackground(true);
     SetColour(icon, QPalette::Window, QColor(192, 192, 192));
-    icon->setPixmap(ProgramIcon().pixmap(32, 32));
+    icon->setPixmap(ProgramIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
 
     auto* title = new QLabel(QString::fromLatin1(ApplicationTitle), this);
     title->setObjectName(QStringLiteral("Label1"));

@@ -39,6 +39,7 @@ frmMain::frmMain(const frmMainServices& services)
         if (isEnabled())
             Slot_Click(index);
     });
+    connect(m_table, &Table::screenChanged, this, [this] { m_view.RefreshPictures(); });
     m_registry.Register(this);
 }
 
