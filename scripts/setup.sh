@@ -27,6 +27,13 @@ PAIRFALL_PLAY_PACKAGES=(build-essential cmake qt6-base-dev fonts-liberation)
 #                          accessibility tree and sends keys as a screen reader does
 PAIRFALL_TEST_PACKAGES=(libgtest-dev clang-format xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libx11-dev desktop-file-utils appstream dpkg-dev dbus-daemon at-spi2-core python3-pyatspi)
 
+# What the Windows build of the engine and its tests needs (scripts/test-windows):
+#   cmake make             the build
+#   g++-mingw-w64-x86-64-posix   the compiler for 64-bit Windows (MinGW-w64, POSIX threads)
+#   googletest             GoogleTest's source, built with that compiler
+#   wine64                 runs the Windows tests, headless
+PAIRFALL_WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix googletest wine64)
+
 pairfall_install_missing() {
     local missing=()
     for package in "$@"; do

@@ -24,10 +24,11 @@ const std::string StandardAndQt = Standard + "|Q[A-Za-z]+";
 
 const std::map<std::string, Layer> Layers = {
     { "game", { { "game" }, Standard } },
+    { "platform", { { "platform", "game" }, Standard + "|windows\\.h" } },
     { "art", { { "art", "game" }, StandardAndQt } },
     { "widgets", { { "widgets", "game" }, StandardAndQt } },
     { "stats", { { "stats", "widgets", "art", "game" }, StandardAndQt } },
-    { "ui", { { "ui", "stats", "widgets", "art", "game" }, StandardAndQt + "|windows\\.h" } },
+    { "ui", { { "ui", "platform", "stats", "widgets", "art", "game" }, StandardAndQt } },
     { "app", { { "app", "ui", "stats", "widgets", "art", "game" }, StandardAndQt } },
     { "tools", { { "tools", "art", "game" }, StandardAndQt } },
     { "bench", { { "bench", "game" }, ".+" } },

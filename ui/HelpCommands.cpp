@@ -8,9 +8,7 @@
 #include <QWidget>
 
 #ifdef Q_OS_WIN
-#include <QLibrary>
-
-#include <windows.h>
+#include "platform/WinHelp.h"
 #else
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -25,18 +23,10 @@ namespace pairfall {
 
 void PlatformHelpViewer::Open(QWidget* owner, const std::string& helpFile, HelpCommand command)
 {
-    // Looked up when asked for, so the program still starts where the
-    // viewer has gone.
-    using WinHelpFunction = BOOL(WINAPI*)(HWND, LPCSTR, UINT, ULONG_PTR);
-    const auto winHelp = reinterpret_cast<WinHelpFunction>(QLibrary::resolve(QStringLiteral("user32"), "WinHelpA"));
-    if (!winHelp)
-        throw RuntimeError(RuntimeError::Kind::FileNotFound, "The help viewer could not be found (WinHelpA in user32)");
-
-    const HWND window = owner ? reinterpret_cast<HWND>(owner->window()->winId()) : nullptr;
-    const QByteArray path = QString::fromStdString(helpFile).toLocal8Bit();
-    // The search command takes the address of its keyword: here an empty one.
-    const std::int16_t noKeyword = 0;
-    winHelp(window, path.constData(), static_cast<UINT>(command), reinterpret_cast<ULONG_PTR>(&noKeyword));
+    std::uintptr_t window = 0;
+    if (owner)
+        window = static_cast<std::uintptr_t>(owner->window()->winId());
+    OpenWinHelp(window, helpFile, static_cast<std::uint32_t>(command));
 }
 
 #else

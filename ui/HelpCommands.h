@@ -22,7 +22,7 @@ public:
     virtual void Open(QWidget* owner, const std::string& helpFile, HelpCommand command) = 0;
 };
 
-// WinHelpA of user32, looked up at run time, on Windows; the desktop's
+// WinHelpA of user32, looked up at run time (platform/WinHelp.h), on Windows; the desktop's
 // default viewer for the file elsewhere.
 class PlatformHelpViewer final : public HelpViewer {
 public:

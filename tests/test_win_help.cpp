@@ -1,0 +1,50 @@
+// The help viewer's call without Qt, on Windows.
+#include "game/RuntimeError.h"
+#include "platform/WinHelp.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+namespace pairfall::testing {
+
+// What the help command shows in its OK box: the error's description.
+template<typename F>
+std::string ErrorShown(F f)
+{
+    try {
+        f();
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.kind(), RuntimeError::Kind::FileNotFound);
+        return error.what();
+    }
+    return "no error";
+}
+
+// Looked up only: a call would open the viewer's window.
+TEST(WinHelpA, IsFoundInUser32)
+{
+    EXPECT_NE(FindWinHelp(), nullptr);
+}
+
+TEST(WinHelpA, AMissingFunctionIsReportedByNameNotCalled)
+{
+    EXPECT_EQ(ErrorShown([] { OpenWinHelp(0, "C:\\Help\\pairfall.hlp", 3, "user32", "WinHelpZ"); }), "The help viewer could not be found (WinHelpZ in user32)");
+}
+
+TEST(WinHelpA, AMissingLibraryIsReportedByName)
+{
+    EXPECT_EQ(ErrorShown([] { OpenWinHelp(0, "C:\\Help\\pairfall.hlp", 3, "user32_gone", "WinHelpA"); }), "The help viewer could not be found (WinHelpA in user32_gone)");
+}
+
+// WinHelpA takes a single-byte path: the UTF-8 text is converted, as Qt's
+// toLocal8Bit did, so "für" reaches it as the one byte 0xFC of code page 1252.
+TEST(WinHelpA, ThePathGoesInTheAnsiCodePage)
+{
+    if (GetACP() != 1252)
+        GTEST_SKIP() << "needs code page 1252 (Wine gives it with LC_ALL=C.UTF-8), not " << GetACP();
+    EXPECT_EQ(ToAnsiCodePage("C:\\Spiele\\Hilfe f\xC3\xBCr Zwei.hlp"), "C:\\Spiele\\Hilfe f\xFCr Zwei.hlp");
+    EXPECT_EQ(ToAnsiCodePage("\xE2\x99\xA0.hlp"), "?.hlp"); // the spade sign has no place there
+}
+
+}
