@@ -1,5 +1,4 @@
 // The main window and the windows it opens, on fakes.  Positions in twips, 15 to the pixel.
-#include "art/IconArt.h"
 #include "art/StandIn.h"
 #include "art/TableGreen.h"
 #include "fakes/EventLog.h"
@@ -211,13 +210,6 @@ TEST_F(ScaledTable, AnOutlineAtOneAndAHalfTimesTheScaleIsSolidBlueWithSharpEdges
     EXPECT_EQ(colours, (std::set<QRgb> { layout::OutlineBlue.rgb(), TableGreen.rgb() }));
 }
 
-TEST_F(ScaledTable, TheAboutIconAtTwiceTheScaleIsTheSixtyFourPixelPicture)
-{
-    frmAbout about(window.get());
-    const QImage shown = about.findChild<QLabel*>("picIcon")->pixmap().toImage();
-    EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32), QImage(PAIRFALL_SOURCE_DIR "/art/icons/" + ProgramIconFileName(64)).convertToFormat(QImage::Format_ARGB32));
-}
-
 TEST(ScaleFactor, AFactorBelowOneIsReadAsOne)
 {
     qputenv("QT_SCALE_FACTOR", "0.75");
@@ -369,22 +361,6 @@ TEST_F(HelpMenu, AboutOpensTheAboutWindowModalToTheMainWindowAndWaitsForItToClos
     });
     Trigger("mnuHelpAbout");
     EXPECT_TRUE(lookedAt);
-}
-
-TEST(AboutWindow, IsLaidOutAtAFixedSizeWithOKTheFocusedDefaultButton)
-{
-    frmAbout about(nullptr);
-    about.show();
-    const auto control = [&about](const char* name) { return about.findChild<QWidget*>(name); };
-    EXPECT_EQ(about.minimumSize(), QSize(377, 208));
-    EXPECT_EQ(about.maximumSize(), QSize(377, 208));
-    EXPECT_EQ(control("cmdOK")->geometry(), QRect(283, 175, 84, 23));
-    EXPECT_TRUE(about.findChild<QPushButton*>("cmdOK")->isDefault());
-    EXPECT_EQ(about.focusWidget(), control("cmdOK"));
-    EXPECT_EQ(control("picIcon")->geometry(), QRect(16, 16, 36, 36));
-    EXPECT_EQ(control("Label1")->pos(), QPoint(72, 8));
-    EXPECT_EQ(control("lblVersion")->pos(), QPoint(70, 52));
-    EXPECT_EQ(control("lblDescription")->pos(), QPoint(70, 75));
 }
 
 // A viewer that cannot be reached, as where user32 has no WinHelpA.
