@@ -27,7 +27,7 @@ const std::map<std::string, Layer> Layers = {
     { "art", { { "art", "game" }, StandardAndQt } },
     { "widgets", { { "widgets", "game" }, StandardAndQt } },
     { "stats", { { "stats", "widgets", "art", "game" }, StandardAndQt } },
-    { "ui", { { "ui", "stats", "widgets", "art", "game" }, StandardAndQt + "|windows\\.h" } },
+    { "ui", { { "ui", "stats", "widgets", "art", "game" }, StandardAndQt + "|windows\\.h|signal\\.h|unistd\\.h|fcntl\\.h" } },
     { "app", { { "app", "ui", "stats", "widgets", "art", "game" }, StandardAndQt } },
     { "tools", { { "tools", "art", "game" }, StandardAndQt } },
     { "bench", { { "bench", "game" }, ".+" } },
