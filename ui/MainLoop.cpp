@@ -55,8 +55,8 @@ int RunMainWindow(frmMain& window, SingleInstance& copy)
 {
     TerminationSignals ending;
     QObject::connect(&ending, &TerminationSignals::received, &window, [&window] { End(window); });
-    // The session ending quits the application, on Windows without closing
-    // its windows first.
+    // The end of the session: on X11 Qt closes the windows itself; on Windows
+    // it only announces the quit before the system ends the process.
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &window, &QWidget::close);
     QObject::connect(&copy, &SingleInstance::activationRequested, &window, [&window] { BringToFront(window); });
 
