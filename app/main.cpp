@@ -3,7 +3,9 @@
 #include "game/Version.h"
 #include "stats/QtSettingsStore.h"
 #include "ui/HelpCommands.h"
+#include "ui/MainLoop.h"
 #include "ui/ScaleFactor.h"
+#include "ui/SingleInstance.h"
 #include "ui/frmMain.h"
 #include "widgets/MessageBoxService.h"
 
@@ -19,12 +21,22 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pairfall.Pairfall"));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3").arg(pairfall::VersionMajor).arg(pairfall::VersionMinor).arg(pairfall::VersionRevision));
 
+    pairfall::QtMessageBoxService boxes;
+    // A later start hands over to the running copy before the store is opened.
+    pairfall::SingleInstance copy;
+    switch (copy.Claim()) {
+    case pairfall::SingleInstance::Start::First:
+        break;
+    case pairfall::SingleInstance::Start::HandedOver:
+        return 0;
+    case pairfall::SingleInstance::Start::NoAnswer:
+        boxes.Ask(nullptr, pairfall::NoAnswerMessage, pairfall::Buttons::OK, pairfall::ApplicationTitle, pairfall::Icon::Critical);
+        return 1;
+    }
+
     pairfall::QtSettingsStore store;
     pairfall::ClockRandomSource random;
-    pairfall::QtMessageBoxService boxes;
     pairfall::PlatformHelpViewer help;
     pairfall::frmMain window({ store, random, boxes, help, QCoreApplication::applicationDirPath().toStdString(), PAIRFALL_HELP_FILE });
-    window.Form_Load();
-    window.show();
-    return app.exec();
+    return pairfall::RunMainWindow(window, copy);
 }

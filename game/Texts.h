@@ -21,6 +21,8 @@ inline constexpr const char* WinTitle = "You WIN";
 // What a screen reader calls a slot without a card.
 inline constexpr const char* EmptyPlaceName = "Empty place";
 inline constexpr const char* NoHelpMessage = "Unable to display Help Contents. There is no Help associated with this project.";
+// A second start whose running copy does not take the request to come to the front.
+inline constexpr const char* NoAnswerMessage = "Pairfall is already running but does not answer. Close it and try again.";
 
 // The status line after a deal: "There are 51 cards left", also for one card.
 std::string CardsLeftText(Int16 cardsLeft);

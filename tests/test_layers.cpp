@@ -28,7 +28,7 @@ const std::map<std::string, Layer> Layers = {
     { "art", { { "art", "game" }, StandardAndQt } },
     { "widgets", { { "widgets", "game" }, StandardAndQt } },
     { "stats", { { "stats", "widgets", "art", "game" }, StandardAndQt } },
-    { "ui", { { "ui", "platform", "stats", "widgets", "art", "game" }, StandardAndQt } },
+    { "ui", { { "ui", "platform", "stats", "widgets", "art", "game" }, StandardAndQt + "|signal\\.h|unistd\\.h|fcntl\\.h" } },
     { "app", { { "app", "ui", "stats", "widgets", "art", "game" }, StandardAndQt } },
     { "tools", { { "tools", "art", "game" }, StandardAndQt } },
     { "bench", { { "bench", "game" }, ".+" } },

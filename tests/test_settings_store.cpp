@@ -1,5 +1,6 @@
 // The real store: QSettings in the test run's own XDG_CONFIG_HOME, and the
-// same store written by a second process, tests/store_writer.
+// same store used by copies of the program in processes of their own: the
+// real pairfall, and tests/window_driver, the program held in a known state.
 #include "game/RuntimeError.h"
 #include "game/SettingsEntries.h"
 #include "game/Texts.h"
@@ -10,9 +11,11 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <map>
+#include <signal.h>
 #include <string>
 
 using namespace pairfall;
@@ -63,13 +66,21 @@ TEST_F(SettingsStoreTest, AJunkFileIsReadAsFarAsItGoesAndRewrittenByTheNextWrite
 
 using Entries = std::map<std::string, std::string>;
 
-void Start(QProcess& writer, const QString& configHome, const QStringList& arguments)
+// The settings and the runtime folder in one: each copy of the program finds
+// the others there.
+void Start(QProcess& process, const QString& program, const QString& home, const QStringList& arguments = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_CONFIG_HOME", configHome);
-    writer.setProcessEnvironment(environment);
-    writer.start(STORE_WRITER, arguments);
-    ASSERT_TRUE(writer.waitForStarted());
+    environment.insert("XDG_CONFIG_HOME", home);
+    environment.insert("XDG_RUNTIME_DIR", home);
+    process.setProcessEnvironment(environment);
+    // As from a terminal: a test run in the background hands SIGINT on ignored.
+    process.setChildProcessModifier([] {
+        ::signal(SIGINT, SIG_DFL);
+        ::signal(SIGHUP, SIG_DFL);
+    });
+    process.start(program, arguments);
+    ASSERT_TRUE(process.waitForStarted());
 }
 
 // The entries on disk, read as plain text so that a half-written file shows as one.
@@ -84,16 +95,100 @@ Entries OnDisk(const QString& configHome)
     return entries;
 }
 
-// One game won on an empty store.
+// One game won on an empty store; its play-again question waits.
 TEST(StoreAcrossProcesses, AFinishedGameSurvivesTheProcessBeingKilled)
 {
     QTemporaryDir home;
     QProcess writer;
-    Start(writer, home.path(), { "game-end" });
+    Start(writer, WINDOW_DRIVER, home.path(), { "question" });
     ASSERT_TRUE(writer.waitForReadyRead(30000)); // it prints once the game has ended
     writer.kill(); // SIGKILL
     writer.waitForFinished();
     EXPECT_EQ(OnDisk(home.path()), (Entries { { "AvgCardsLeft", "0" }, { "TotalGames", "1" }, { "TotalLosses", "0" }, { "TotalWins", "1" } }));
 }
+
+// The driver prints "ready" in its state, then "activated" when its window is.
+TEST(StoreAcrossProcesses, ASecondStartBringsTheFirstWindowToTheFrontAndEndsWithStatusZeroWritingNothing)
+{
+    QTemporaryDir home;
+    QProcess first;
+    Start(first, WINDOW_DRIVER, home.path(), { "behind" });
+    ASSERT_TRUE(first.waitForReadyRead(30000));
+    first.readAll();
+    QProcess second;
+    Start(second, PAIRFALL, home.path());
+    ASSERT_TRUE(second.waitForFinished(30000));
+    EXPECT_EQ(second.exitCode(), 0);
+    ASSERT_TRUE(first.waitForReadyRead(30000));
+    EXPECT_EQ(first.readAll(), "activated\n");
+    EXPECT_FALSE(QFile::exists(home.path() + "/Pairfall/Pairfall.conf"));
+}
+
+TEST(StoreAcrossProcesses, OfTwoStartsAtTheSameMomentExactlyOneStaysRunning)
+{
+    QTemporaryDir home;
+    QProcess one;
+    QProcess other;
+    Start(one, PAIRFALL, home.path());
+    Start(other, PAIRFALL, home.path());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return one.state() == QProcess::NotRunning || other.state() == QProcess::NotRunning; }, 30000));
+    QTest::qWait(500); // time enough for the other to follow, were it going to
+    EXPECT_NE(one.state(), other.state());
+    // One still running reports 0 as well.
+    EXPECT_EQ(one.exitCode(), 0);
+    EXPECT_EQ(other.exitCode(), 0);
+}
+
+TEST(StoreAcrossProcesses, AStartAfterAKilledRunTakesOverItsLockAndSocket)
+{
+    QTemporaryDir home;
+    QProcess killed;
+    Start(killed, WINDOW_DRIVER, home.path(), { "idle" });
+    ASSERT_TRUE(killed.waitForReadyRead(30000));
+    killed.kill(); // SIGKILL
+    killed.waitForFinished();
+    QProcess next;
+    Start(next, WINDOW_DRIVER, home.path(), { "idle" });
+    ASSERT_TRUE(next.waitForReadyRead(30000));
+    // Found by its socket, it takes the hand-over.
+    QProcess later;
+    Start(later, PAIRFALL, home.path());
+    ASSERT_TRUE(later.waitForFinished(30000));
+    EXPECT_EQ(later.exitCode(), 0);
+}
+
+struct Ending {
+    const char* name;
+    int signal;
+    const char* state;
+    std::string games; // finished before the signal, each a win
+};
+
+class EndedBySignal : public ::testing::TestWithParam<Ending> { };
+
+TEST_P(EndedBySignal, TheShutdownWritesThePositionAndTheStatisticsAndTheExitStatusIsZero)
+{
+    QTemporaryDir home;
+    QProcess driver;
+    Start(driver, WINDOW_DRIVER, home.path(), { GetParam().state });
+    ASSERT_TRUE(driver.waitForReadyRead(30000));
+    ::kill(pid_t(driver.processId()), GetParam().signal);
+    ASSERT_TRUE(driver.waitForFinished(30000));
+    EXPECT_EQ(driver.exitCode(), 0);
+    const std::string games = GetParam().games;
+    EXPECT_EQ(OnDisk(home.path()), (Entries { { "AvgCardsLeft", "0" }, { "MainLeft", "1000" }, { "MainTop", "1000" }, { "TotalGames", games }, { "TotalLosses", "0" }, { "TotalWins", games } }));
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, EndedBySignal,
+    ::testing::Values(Ending { "SIGTERMWhenIdle", SIGTERM, "idle", "0" },
+        Ending { "SIGINTWhenIdle", SIGINT, "idle", "0" },
+        Ending { "SIGHUPWhenIdle", SIGHUP, "idle", "0" },
+        Ending { "SIGTERMWithGameStatsOpen", SIGTERM, "game-stats", "0" },
+        Ending { "SIGINTWithGameStatsOpen", SIGINT, "game-stats", "0" },
+        Ending { "SIGHUPWithGameStatsOpen", SIGHUP, "game-stats", "0" },
+        Ending { "SIGTERMDuringThePlayAgainQuestion", SIGTERM, "question", "1" },
+        Ending { "SIGINTDuringThePlayAgainQuestion", SIGINT, "question", "1" },
+        Ending { "SIGHUPDuringThePlayAgainQuestion", SIGHUP, "question", "1" }),
+    [](const auto& row) { return std::string(row.param.name); });
 
 }

@@ -34,16 +34,13 @@ fail() {
     exit 1
 }
 
-# A display number nobody uses.
-for n in $(seq 90 140); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-        display=":$n"
-        break
-    fi
-done
-Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display itself: two runs side by side (ctest -j) once
+# took the same number and played on one screen.
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-export DISPLAY="$display"
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || { echo "FAILED: Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -1 "$work/display")"
 for _ in $(seq 100); do xdotool getmouselocation > /dev/null 2>&1 && break; sleep 0.05; done
 
 export XDG_CONFIG_HOME="$work/config"

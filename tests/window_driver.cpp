@@ -1,0 +1,74 @@
+// The program in a process of its own, held in a known state, for the tests
+// of the store across processes, of one running copy and of the end on
+// signals: the real window, store, boxes and main loop, on the pictures of
+// the source folder.
+//   window_driver idle | game-stats | question | behind
+// the window as started, with Game Stats open, with the play-again question of
+// a game just won (and recorded) open, or with another window in front of it.
+// Prints "ready" once there, then "activated" whenever its window becomes the
+// active one.  Exits 3 if another copy runs.
+#include "game/RandomSource.h"
+#include "stats/QtSettingsStore.h"
+#include "ui/HelpCommands.h"
+#include "ui/MainLoop.h"
+#include "ui/SingleInstance.h"
+#include "ui/frmMain.h"
+#include "widgets/MessageBoxService.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTimer>
+#include <QWindow>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+using namespace pairfall;
+
+void Print(const char* line)
+{
+    std::puts(line);
+    std::fflush(stdout);
+}
+
+void Drive(frmMain& window, const std::string& state, QWidget& front)
+{
+    if (state == "game-stats")
+        window.findChild<QAction*>("mnuGameStats")->trigger();
+    if (state == "behind") {
+        front.show();
+        QCoreApplication::processEvents(); // the focus moves to it
+    }
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, [&window](QWindow* focused) {
+        if (focused == window.windowHandle())
+            Print("activated");
+    });
+    if (state == "question") {
+        // The last card dealt wins; "ready" comes from inside the question.
+        window.State().CardsLeft = 1;
+        QTimer::singleShot(0, [] { Print("ready"); });
+        window.Slot_Click(0);
+        return;
+    }
+    Print("ready");
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    SingleInstance copy;
+    if (argc != 2 || copy.Claim() != SingleInstance::Start::First)
+        return 3;
+    QtSettingsStore store;
+    ClockRandomSource random;
+    QtMessageBoxService boxes;
+    PlatformHelpViewer help;
+    frmMain window({ store, random, boxes, help, PAIRFALL_SOURCE_DIR, "" });
+    QWidget front;
+    QTimer::singleShot(0, &window, [&] { Drive(window, argv[1], front); });
+    return RunMainWindow(window, copy);
+}
