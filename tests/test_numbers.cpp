@@ -2,7 +2,6 @@
 #include "game/Conversions.h"
 
 #include <cfenv>
-#include <limits>
 
 namespace pairfall::testing {
 
@@ -41,15 +40,6 @@ TEST(Conversions, ACounterTextThatIsNotAPlainNumberIsATypeMismatch)
     ExpectError([] { TextToInt16("0x10"); }, Kind::TypeMismatch);
     ExpectError([] { TextToInt16("1e"); }, Kind::TypeMismatch);
     ExpectError([] { TextToInt16("5\0"s + "9"); }, Kind::TypeMismatch);
-}
-
-TEST(Conversions, AWindowCoordinateIsWrittenShortestAndReadBackExactly)
-{
-    EXPECT_EQ(SingleToText(1000.0f), "1000");
-    EXPECT_EQ(SingleToText(-120.0f), "-120");
-    EXPECT_EQ(SingleToText(0.1f), "0.1");
-    EXPECT_EQ(TextToSingle(SingleToText(0.1f)), 0.1f);
-    EXPECT_EQ(TextToSingle("3.4028235e38"), std::numeric_limits<float>::max());
 }
 
 TEST(Conversions, AWindowCoordinateBeyondTheSingleRangeIsAnOverflow)
