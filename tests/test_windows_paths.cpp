@@ -3,6 +3,7 @@
 #include "GameFixture.h"
 #include "game/Conversions.h"
 #include "game/PicturePath.h"
+#include "game/Utf8Path.h"
 
 #include <clocale>
 #include <filesystem>
@@ -12,14 +13,6 @@
 namespace pairfall::testing {
 
 namespace fs = std::filesystem;
-
-fs::path FromUtf8(const std::string& text) { return fs::path(std::u8string(text.begin(), text.end())); }
-
-std::string ToUtf8(const fs::path& path)
-{
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
 
 TEST(WindowsPaths, APictureIsInThePicturesFolderBehindOneBackslash)
 {
@@ -40,18 +33,18 @@ TEST(WindowsPaths, AFolderAsQtReportsItGetsBackslashesThroughout)
 TEST(WindowsPaths, AFolderWithNonAsciiLettersGivesAPathThatOpensThePicture)
 {
     EXPECT_EQ(PicturePath("C:\\Spiele\\Kartenspiel f\xC3\xBCr Zwei", 7), "C:\\Spiele\\Kartenspiel f\xC3\xBCr Zwei\\pictures\\7.bmp");
-    const std::string folder = ToUtf8(fs::temp_directory_path() / FromUtf8("Kartenspiel f\xC3\xBCr Zwei"));
-    fs::create_directories(FromUtf8(folder) / "pictures");
-    std::ofstream(FromUtf8(folder) / "pictures" / "7.bmp") << "BM seven";
+    const std::string folder = Utf8FromPath(fs::temp_directory_path() / PathFromUtf8("Kartenspiel f\xC3\xBCr Zwei"));
+    fs::create_directories(PathFromUtf8(folder) / "pictures");
+    std::ofstream(PathFromUtf8(folder) / "pictures" / "7.bmp") << "BM seven";
 
     const std::string path = PicturePath(folder, 7);
     EXPECT_EQ(path, folder + "\\pictures\\7.bmp");
-    std::ifstream file(FromUtf8(path));
+    std::ifstream file(PathFromUtf8(path));
     std::string text;
     std::getline(file, text);
     EXPECT_EQ(text, "BM seven") << path;
     file.close();
-    fs::remove_all(FromUtf8(folder));
+    fs::remove_all(PathFromUtf8(folder));
 }
 
 // Whatever sets the C library's locale to the user's (Qt does on Unix), a
