@@ -34,6 +34,12 @@ PAIRFALL_TEST_PACKAGES=(libgtest-dev clang-format xvfb xauth xdotool imagemagick
 #   wine64                 runs the Windows tests, headless
 PAIRFALL_WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix googletest wine64)
 
+# What building Qt for Windows from Debian's source needs (scripts/build-qt-windows):
+#   dpkg-dev               apt-get source unpacks and patches with dpkg-source
+#   ninja-build perl       the Qt build (Qt 6.4's syncqt is a Perl script)
+#   g++-mingw-w64-x86-64-posix   the compiler
+PAIRFALL_QT_WINDOWS_PACKAGES=(cmake dpkg-dev ninja-build perl g++-mingw-w64-x86-64-posix)
+
 pairfall_install_missing() {
     local missing=()
     for package in "$@"; do

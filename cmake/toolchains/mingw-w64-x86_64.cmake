@@ -1,8 +1,12 @@
-# 64-bit Windows with Debian's MinGW-w64 (g++-mingw-w64-x86-64-posix), for the
-# parts that need no Qt:
+# 64-bit Windows with Debian's MinGW-w64 (g++-mingw-w64-x86-64-posix).  The
+# whole program, against the static Qt for Windows that scripts/build-qt-windows
+# makes (the host's moc, rcc and uic serve the build):
 #   cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-w64-x86_64.cmake \
-#         -DPAIRFALL_ENGINE_ONLY=ON -DPAIRFALL_GTEST_SOURCE=/usr/src/googletest
-# scripts/test-windows does this and runs the tests under Wine.
+#         -DPAIRFALL_QT_WINDOWS="$(scripts/build-qt-windows | tail -1)" \
+#         -DPAIRFALL_GTEST_SOURCE=/usr/src/googletest
+# or, without Qt, the engine and the Windows calls alone: -DPAIRFALL_ENGINE_ONLY=ON.
+# scripts/test-windows builds both and runs their tests under Wine; Qt itself
+# uses this file to build (scripts/build-qt-windows).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -12,6 +16,13 @@ set(CMAKE_CXX_COMPILER ${PAIRFALL_MINGW}-g++-posix)
 set(CMAKE_RC_COMPILER ${PAIRFALL_MINGW}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${PAIRFALL_MINGW})
+# Qt for Windows lives outside the MinGW root; its build tools are the host's.
+if(PAIRFALL_QT_WINDOWS)
+  list(APPEND CMAKE_FIND_ROOT_PATH ${PAIRFALL_QT_WINDOWS})
+  set(QT_HOST_PATH /usr)
+  set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
+endif()
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES PAIRFALL_QT_WINDOWS)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
