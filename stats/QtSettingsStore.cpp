@@ -2,8 +2,11 @@
 
 #include "game/RuntimeError.h"
 
+#include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
+
+#include <memory>
 
 namespace pairfall {
 
@@ -15,10 +18,29 @@ QString Address(const std::string& section, const std::string& key)
 }
 
 // Organization and application both carry the application's name.
-QSettings OpenStore(const std::string& application)
+std::unique_ptr<QSettings> OpenStore(const std::string& application, const SettingsLocation& where)
 {
-    const QString name = QString::fromStdString(application);
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, name, name);
+    std::unique_ptr<QSettings> store;
+    if (where.IsNative()) {
+        const QString name = QString::fromStdString(application);
+        store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, name, name);
+    } else {
+        store = std::make_unique<QSettings>(where.IniFilePath(), QSettings::IniFormat);
+    }
+    // Only the user's own entries: a system-wide one never replaces a default.
+    store->setFallbacksEnabled(false);
+    return store;
+}
+
+// The native store is the registry on Windows.
+bool IsRegistry(const SettingsLocation& where)
+{
+#ifdef Q_OS_WIN
+    return where.IsNative();
+#else
+    (void)where;
+    return false;
+#endif
 }
 
 // The text of a stored value.  An edited file may hold lists or typed
@@ -34,9 +56,45 @@ QString TextOf(const QVariant& value)
 
 }
 
-QString QtSettingsStore::Location(const std::string& application)
+SettingsLocation SettingsLocation::IniFile(const QString& path)
 {
-    return OpenStore(application).fileName();
+    SettingsLocation location;
+    location.m_iniFile = QFileInfo(path).absoluteFilePath();
+    return location;
+}
+
+SettingsLocation SettingsLocation::FromEnvironment()
+{
+    const QString path = qEnvironmentVariable(SettingsFileVariable);
+    return path.isEmpty() ? Native() : IniFile(path);
+}
+
+QtSettingsStore::QtSettingsStore(SettingsLocation location)
+    : m_location(std::move(location))
+{
+}
+
+QString QtSettingsStore::Location(const std::string& application, const SettingsLocation& where)
+{
+    if (IsRegistry(where)) {
+        const QString name = QString::fromStdString(application);
+        return QStringLiteral("HKEY_CURRENT_USER\\Software\\%1\\%2").arg(name, name);
+    }
+    return OpenStore(application, where)->fileName();
+}
+
+std::string QtSettingsStore::WriteFailure(const std::string& application, const SettingsLocation& where)
+{
+    if (IsRegistry(where)) {
+        return QStringLiteral("The settings could not be saved to %1: the registry key cannot be written "
+                              "(access to it may be denied, or the registry may be full).")
+            .arg(Location(application, where))
+            .toStdString();
+    }
+    return QStringLiteral("The settings could not be saved to %1: the file cannot be written "
+                          "(it may be read-only, a folder may stand in its place, or the disk may be full).")
+        .arg(Location(application, where))
+        .toStdString();
 }
 
 std::string QtSettingsStore::ReadSetting(const std::string& application, const std::string& section, const std::string& key, const std::string& defaultText)
@@ -48,10 +106,10 @@ std::string QtSettingsStore::ReadSetting(const std::string& application, const s
                 return write->text.toStdString();
         }
     }
-    QSettings store = OpenStore(application);
-    if (!store.contains(address))
+    const std::unique_ptr<QSettings> store = OpenStore(application, m_location);
+    if (!store->contains(address))
         return defaultText;
-    const QVariant value = store.value(address);
+    const QVariant value = store->value(address);
     // An entry that is there but cannot be read is damaged, not missing.
     if (!value.isValid())
         return "<unreadable>";
@@ -67,19 +125,14 @@ void QtSettingsStore::Commit()
 {
     // A fresh QSettings for each commit, so its status tells about this sync alone.
     for (auto pending = m_pending.begin(); pending != m_pending.end(); pending = m_pending.erase(pending)) {
-        QSettings store = OpenStore(pending->first);
+        const std::unique_ptr<QSettings> store = OpenStore(pending->first, m_location);
         for (const PendingWrite& write : pending->second)
-            store.setValue(write.key, write.text);
-        store.sync();
+            store->setValue(write.key, write.text);
+        store->sync();
         // A FormatError only says the old file had lines it could not parse;
         // the sync has rewritten the file all the same.
-        if (store.status() == QSettings::AccessError) {
-            throw RuntimeError(RuntimeError::Kind::SettingsWrite,
-                QStringLiteral("The settings could not be saved to %1: the file cannot be written "
-                               "(it may be read-only, a folder may stand in its place, or the disk may be full).")
-                    .arg(store.fileName())
-                    .toStdString());
-        }
+        if (store->status() == QSettings::AccessError)
+            throw RuntimeError(RuntimeError::Kind::SettingsWrite, WriteFailure(pending->first, m_location));
     }
 }
 

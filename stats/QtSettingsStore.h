@@ -10,24 +10,56 @@
 
 namespace pairfall {
 
-// The per-user settings store of the platform through QSettings: the
-// registry's per-user area on Windows, $XDG_CONFIG_HOME/<application>/
-// <application>.conf on Linux.  Writes are held until Commit, which makes
-// them reach the disk together and keeps them for another try if they did not.
+// Where the settings live: the platform's own per-user store, or an INI file
+// the caller chooses (the tests do, so that they never touch the player's
+// settings).  The single-copy guard's lock file and socket follow from it.
+class SettingsLocation {
+public:
+    // The registry's per-user area on Windows, $XDG_CONFIG_HOME/<application>/
+    // <application>.conf on Linux.
+    static SettingsLocation Native() { return {}; }
+    // One INI file for all the entries, on every platform.
+    static SettingsLocation IniFile(const QString& path);
+    // The INI file that PAIRFALL_SETTINGS_FILE names; the native store when
+    // it is unset or empty.  The program's start-up reads it here alone.
+    static SettingsLocation FromEnvironment();
+
+    bool IsNative() const { return m_iniFile.isEmpty(); }
+    // The INI file's absolute path; empty for the native store.
+    const QString& IniFilePath() const { return m_iniFile; }
+
+private:
+    QString m_iniFile;
+};
+
+inline constexpr const char* SettingsFileVariable = "PAIRFALL_SETTINGS_FILE";
+
+// The per-user settings store through QSettings, at the location given.
+// Values stored system-wide (HKEY_LOCAL_MACHINE, /etc/xdg) are never read in
+// place of a missing entry: a missing entry takes its designed default.
+// Writes are held until Commit, which makes them reach the disk together and
+// keeps them for another try if they did not.
 class QtSettingsStore final : public SettingsStore {
 public:
+    explicit QtSettingsStore(SettingsLocation location = SettingsLocation::Native());
+
     std::string ReadSetting(const std::string& application, const std::string& section, const std::string& key, const std::string& defaultText) override;
     void WriteSetting(const std::string& application, const std::string& section, const std::string& key, const std::string& text) override;
     void Commit() override;
 
-    // Where the entries of an application live, for reports.
-    static QString Location(const std::string& application);
+    // Where the entries of an application live, for reports: the file, or on
+    // Windows the registry key (HKEY_CURRENT_USER\Software\Pairfall\Pairfall).
+    // An INI file holds the entries of every application.
+    static QString Location(const std::string& application, const SettingsLocation& where = SettingsLocation::Native());
+    // What a Commit that could not write says.
+    static std::string WriteFailure(const std::string& application, const SettingsLocation& where);
 
 private:
     struct PendingWrite {
         QString key;
         QString text;
     };
+    SettingsLocation m_location;
     // Written but not yet on disk, by application, in the order written.
     std::map<std::string, std::vector<PendingWrite>> m_pending;
 };
