@@ -1,3 +1,4 @@
+#include "art/ProgramIcon.h"
 #include "game/RandomSource.h"
 #include "game/Texts.h"
 #include "game/Version.h"
@@ -15,15 +16,21 @@ int main(int argc, char* argv[])
 {
     pairfall::KeepScaleFactorAtLeastOne();
     QApplication app(argc, argv);
-    // The store's file is named after these: $XDG_CONFIG_HOME/Pairfall/Pairfall.conf.
+    // The store is named after these: $XDG_CONFIG_HOME/Pairfall/Pairfall.conf,
+    // HKEY_CURRENT_USER\Software\Pairfall\Pairfall.
     QApplication::setOrganizationName(QString::fromLatin1(pairfall::ApplicationTitle));
     QApplication::setApplicationName(QString::fromLatin1(pairfall::ApplicationTitle));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pairfall.Pairfall"));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3").arg(pairfall::VersionMajor).arg(pairfall::VersionMinor).arg(pairfall::VersionRevision));
 
+    // The box a second start may show carries it too.
+    QApplication::setWindowIcon(pairfall::ProgramIcon());
+
+    // The platform's store, or the INI file PAIRFALL_SETTINGS_FILE names.
+    const pairfall::SettingsLocation settings = pairfall::SettingsLocation::FromEnvironment();
     pairfall::QtMessageBoxService boxes;
     // A later start hands over to the running copy before the store is opened.
-    pairfall::SingleInstance copy;
+    pairfall::SingleInstance copy(settings);
     switch (copy.Claim()) {
     case pairfall::SingleInstance::Start::First:
         break;
@@ -34,7 +41,7 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    pairfall::QtSettingsStore store;
+    pairfall::QtSettingsStore store(settings);
     pairfall::ClockRandomSource random;
     pairfall::PlatformHelpViewer help;
     pairfall::frmMain window({ store, random, boxes, help, QCoreApplication::applicationDirPath().toStdString(), PAIRFALL_HELP_FILE });

@@ -3,13 +3,17 @@
 
 #include <gtest/gtest.h>
 
-// One application for all widget tests, headless, with a settings folder no user owns.
+// One application for all widget tests, headless, with settings no user
+// owns: a configuration folder of its own, and for the copies of the program
+// that tests start without saying where their settings go (on Windows the
+// player's registry otherwise), an INI file in it.
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    qputenv("PAIRFALL_SETTINGS_FILE", (config.path() + "/Pairfall.ini").toLocal8Bit());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

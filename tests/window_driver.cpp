@@ -1,12 +1,16 @@
 // The program in a process of its own, held in a known state, for the tests
 // of the store across processes, of one running copy and of the end on
-// signals: the real window, store, boxes and main loop, on the pictures of
-// the source folder.
-//   window_driver idle | game-stats | question | behind
+// signals and on Windows messages: the real window, store, boxes and main
+// loop, on the pictures of the source folder, with its settings where
+// PAIRFALL_SETTINGS_FILE says (as the program's).
+//   window_driver idle | game-stats | question | behind | closing
 // the window as started, with Game Stats open, with the play-again question of
-// a game just won (and recorded) open, or with another window in front of it.
-// Prints "ready" once there, then "activated" whenever its window becomes the
-// active one.  Exits 3 if another copy runs.
+// a game just won (and recorded) open, with another window in front of it, or
+// closed at once as Exit closes it.
+// Prints "ready" once there (on Windows followed by the main window's handle,
+// "ready 1234"), then "activated" whenever its window becomes the active one.
+// When closing, it prints "unloading" as Form_Unload begins and holds the
+// shutdown there for a second.  Exits 3 if another copy runs.
 #include "game/RandomSource.h"
 #include "stats/QtSettingsStore.h"
 #include "ui/HelpCommands.h"
@@ -17,6 +21,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QThread>
 #include <QTimer>
 #include <QWindow>
 
@@ -31,6 +36,17 @@ void Print(const char* line)
 {
     std::puts(line);
     std::fflush(stdout);
+}
+
+void PrintReady(frmMain& window)
+{
+#ifdef Q_OS_WIN
+    std::printf("ready %llu\n", static_cast<unsigned long long>(window.winId()));
+    std::fflush(stdout);
+#else
+    (void)window;
+    Print("ready");
+#endif
 }
 
 void Drive(frmMain& window, const std::string& state, QWidget& front)
@@ -48,11 +64,20 @@ void Drive(frmMain& window, const std::string& state, QWidget& front)
     if (state == "question") {
         // The last card dealt wins; "ready" comes from inside the question.
         window.State().CardsLeft = 1;
-        QTimer::singleShot(0, [] { Print("ready"); });
+        QTimer::singleShot(0, [&window] { PrintReady(window); });
         window.Slot_Click(0);
         return;
     }
-    Print("ready");
+    if (state == "closing") {
+        // After the copy has stopped answering, which was connected first.
+        QObject::connect(&window, &frmMain::unloadBegins, [] {
+            Print("unloading");
+            QThread::msleep(1000);
+        });
+        window.findChild<QAction*>("mnuFileExit")->trigger();
+        return;
+    }
+    PrintReady(window);
 }
 
 }
@@ -60,10 +85,11 @@ void Drive(frmMain& window, const std::string& state, QWidget& front)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    SingleInstance copy;
+    const SettingsLocation settings = SettingsLocation::FromEnvironment();
+    SingleInstance copy(settings);
     if (argc != 2 || copy.Claim() != SingleInstance::Start::First)
         return 3;
-    QtSettingsStore store;
+    QtSettingsStore store(settings);
     ClockRandomSource random;
     QtMessageBoxService boxes;
     PlatformHelpViewer help;

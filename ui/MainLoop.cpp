@@ -3,10 +3,17 @@
 #include "ui/SingleInstance.h"
 #include "ui/TerminationSignals.h"
 #include "ui/frmMain.h"
+#include "widgets/ErrorBoundary.h"
 
 #include <QApplication>
 #include <QThread>
 #include <QTimer>
+
+#ifdef Q_OS_WIN
+#include "platform/WindowMessages.h"
+
+#include <QAbstractNativeEventFilter>
+#endif
 
 namespace pairfall {
 
@@ -49,25 +56,72 @@ void BringToFront(QWidget& window)
     window.activateWindow();
 }
 
+#ifdef Q_OS_WIN
+
+// WM_CLOSE to the main window, as taskkill without /F sends it.  Qt drops it
+// while a box blocks the window (during a play-again question, say), so it
+// takes the way of the signals on Unix instead: the box first, then Exit.
+class CloseRequests final : public QAbstractNativeEventFilter {
+public:
+    explicit CloseRequests(frmMain& window)
+        : m_window(window)
+    {
+        qApp->installNativeEventFilter(this);
+    }
+    ~CloseRequests() override { qApp->removeNativeEventFilter(this); }
+    CloseRequests(const CloseRequests&) = delete;
+    CloseRequests& operator=(const CloseRequests&) = delete;
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override
+    {
+        if (type != "windows_generic_MSG" || !IsCloseRequest(message, static_cast<std::uintptr_t>(m_window.internalWinId())))
+            return false;
+        End(m_window);
+        return true;
+    }
+
+private:
+    frmMain& m_window;
+};
+
+#endif
+
 }
 
 int RunMainWindow(frmMain& window, SingleInstance& copy)
 {
     TerminationSignals ending;
     QObject::connect(&ending, &TerminationSignals::received, &window, [&window] { End(window); });
+#ifdef Q_OS_WIN
+    CloseRequests closing(window);
+#endif
+    // Later starts wait for the lock from the moment the shutdown begins.
+    QObject::connect(&window, &frmMain::unloadBegins, &copy, &SingleInstance::StopAnswering);
     // The end of the session: on X11 Qt closes the windows itself; on Windows
-    // it only announces the quit before the system ends the process.
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &window, &QWidget::close);
+    // it only announces the quit, inside WM_ENDSESSION, and the system ends
+    // the process as soon as that returns.  No box may hold the logoff up,
+    // and the lock must not outlive the process.  On every other way out the
+    // window is closed by now and this gives the lock up.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &window, [&window, &copy] {
+        {
+            const ErrorBoundary::WithoutBoxes onStandardError;
+            window.close();
+        }
+        copy.Release();
+    });
     QObject::connect(&copy, &SingleInstance::activationRequested, &window, [&window] { BringToFront(window); });
 
     window.Form_Load();
     // A signal that came while a start-up report waited: nothing is shown.
     if (ending.Received()) {
         window.close();
+        copy.Release();
         return 0;
     }
     window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    copy.Release();
+    return status;
 }
 
 }

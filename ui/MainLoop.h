@@ -7,8 +7,10 @@ class frmMain;
 
 // Loads and shows the main window and runs the program until the window
 // closes.  Every way of ending (Exit, the close box, SIGTERM, SIGINT, SIGHUP,
-// the session ending) closes the main window, so its Form_Unload runs once.
-// A later start brings the window to the front.  Returns the exit status.
+// WM_CLOSE on Windows, the session ending) closes the main window, so its
+// Form_Unload runs once; the copy stops answering later starts when it
+// begins and gives its lock up after it.  A later start brings the window to
+// the front.  Returns the exit status.
 int RunMainWindow(frmMain& window, SingleInstance& copy);
 
 }

@@ -132,6 +132,7 @@ float frmMain::TopTwips() const
 
 void frmMain::Form_Unload()
 {
+    emit unloadBegins();
     m_errors.Run([&] {
         m_registry.UnloadAllButFirst();
         if (!(windowState() & Qt::WindowMinimized)) {

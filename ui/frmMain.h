@@ -63,6 +63,10 @@ public:
     float LeftTwips() const;
     float TopTwips() const;
 
+signals:
+    // Form_Unload has begun: nothing may take the window over any more.
+    void unloadBegins();
+
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -4,9 +4,20 @@
 #include "game/Texts.h"
 #include "widgets/MessageBoxService.h"
 
+#include <cstdio>
 #include <new>
 
 namespace pairfall {
+
+namespace {
+
+int g_withoutBoxes = 0;
+
+}
+
+ErrorBoundary::WithoutBoxes::WithoutBoxes() { ++g_withoutBoxes; }
+
+ErrorBoundary::WithoutBoxes::~WithoutBoxes() { --g_withoutBoxes; }
 
 ErrorBoundary::ErrorBoundary(MessageBoxService& boxes, QWidget* parent)
     : m_boxes(boxes)
@@ -31,6 +42,11 @@ bool ErrorBoundary::Run(const std::function<void()>& handler)
 
 void ErrorBoundary::Report(const std::string& description)
 {
+    if (g_withoutBoxes > 0) {
+        std::fprintf(stderr, "%s: %s\n", ApplicationTitle, description.c_str());
+        std::fflush(stderr);
+        return;
+    }
     m_boxes.Ask(m_parent, description, Buttons::OK, ApplicationTitle, Icon::Critical);
 }
 

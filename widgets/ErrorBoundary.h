@@ -20,6 +20,17 @@ class ErrorBoundary {
 public:
     ErrorBoundary(MessageBoxService& boxes, QWidget* parent);
 
+    // While one exists, every boundary writes its reports to standard error
+    // instead: at the end of a Windows session Form_Unload runs inside
+    // WM_ENDSESSION, and a box there would hold the logoff up.
+    class WithoutBoxes {
+    public:
+        WithoutBoxes();
+        ~WithoutBoxes();
+        WithoutBoxes(const WithoutBoxes&) = delete;
+        WithoutBoxes& operator=(const WithoutBoxes&) = delete;
+    };
+
     // True when the handler ran to its end.
     bool Run(const std::function<void()>& handler);
     void Report(const std::string& description);
