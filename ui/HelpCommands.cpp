@@ -2,6 +2,7 @@
 
 #include "game/RuntimeError.h"
 #include "game/Texts.h"
+#include "game/Utf8Path.h"
 #include "widgets/MessageBoxService.h"
 
 #include <QString>
@@ -16,6 +17,7 @@
 #endif
 
 #include <exception>
+#include <filesystem>
 
 namespace pairfall {
 
@@ -44,6 +46,17 @@ void PlatformHelpViewer::Open(QWidget*, const std::string& helpFile, HelpCommand
 }
 
 #endif
+
+std::string HelpFilePath(const std::string& programFolder, const std::string& helpFile)
+{
+    if (helpFile.empty() || PathFromUtf8(helpFile).is_absolute())
+        return helpFile;
+    std::filesystem::path path = PathFromUtf8(programFolder) / PathFromUtf8(helpFile);
+    // One kind of separator throughout, the platform's own (Qt reports the
+    // program's folder with forward slashes on Windows too).
+    path.make_preferred();
+    return Utf8FromPath(path);
+}
 
 void ShowHelp(QWidget* owner, MessageBoxService& boxes, HelpViewer& viewer, const std::string& helpFile, HelpCommand command, const std::string& caption)
 {

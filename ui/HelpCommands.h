@@ -29,6 +29,10 @@ public:
     void Open(QWidget* owner, const std::string& helpFile, HelpCommand command) override;
 };
 
+// The help file a setting names: a relative path is taken from the program's
+// folder, not the working folder; an absolute one, or none, stays as it is.
+std::string HelpFilePath(const std::string& programFolder, const std::string& helpFile);
+
 // The Contents and Search commands.  With no help file configured the player
 // is told so; a viewer that cannot be reached is reported by its error's
 // description, never raised.

@@ -189,12 +189,12 @@ void frmMain::mnuFileExit_Click()
 
 void frmMain::mnuHelpContents_Click()
 {
-    ShowHelp(this, m_services.boxes, m_services.help, m_services.helpFile, HelpCommand::Contents, windowTitle().toStdString());
+    ShowHelp(this, m_services.boxes, m_services.help, HelpFilePath(m_services.programFolder, m_services.helpFile), HelpCommand::Contents, windowTitle().toStdString());
 }
 
 void frmMain::mnuHelpSearch_Click()
 {
-    ShowHelp(this, m_services.boxes, m_services.help, m_services.helpFile, HelpCommand::PartialKey, windowTitle().toStdString());
+    ShowHelp(this, m_services.boxes, m_services.help, HelpFilePath(m_services.programFolder, m_services.helpFile), HelpCommand::PartialKey, windowTitle().toStdString());
 }
 
 void frmMain::mnuHelpAbout_Click()

@@ -29,7 +29,7 @@ struct frmMainServices {
     MessageBoxService& boxes;
     HelpViewer& help;
     std::string programFolder; // holds the pictures folder
-    std::string helpFile; // empty: the help commands say there is no help
+    std::string helpFile; // empty: the help commands say there is no help; relative: to programFolder
 };
 
 // The game table and the only window that lives for the whole run.  It owns
