@@ -1,11 +1,20 @@
 #pragma once
 
 #include <QFont>
+#include <QString>
+#include <QStringList>
 
 namespace pairfall {
 
 // The dialogs' face, "MS Sans Serif"; where that is missing, a sans serif of
-// about its width, so captions keep clear of the values beside them.
+// about its width, so captions keep clear of the values beside them.  "MS Sans
+// Serif" is a bitmap font on Windows that does not scale, so above 100 %
+// display scale "Microsoft Sans Serif", its outline version, comes first.
 QFont DialogFont(int points, bool bold);
+
+// The family DialogFont takes from those installed, for a display of this
+// device pixel ratio; empty when none of its choices is installed (then the
+// system's general font is used).
+QString DialogFontFamily(const QStringList& installed, qreal devicePixelRatio);
 
 }
