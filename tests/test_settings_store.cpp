@@ -1,6 +1,10 @@
-// The real store: QSettings in the test run's own XDG_CONFIG_HOME, and the
-// same store used by copies of the program in processes of their own: the
-// real pairfall, and tests/window_driver, the program held in a known state.
+// The real store: QSettings at a place of the test's, and the same store used
+// by copies of the program in processes of their own: the real pairfall, and
+// tests/window_driver, the program held in a known state.  On Unix each test
+// runs in the platform's own store, moved into the test's folder through
+// XDG_CONFIG_HOME, and again in an INI file that the test chooses; on Windows,
+// whose own store is the player's registry, in the file alone.
+#include "ProgramCopies.h"
 #include "game/RuntimeError.h"
 #include "game/SettingsEntries.h"
 #include "game/Texts.h"
@@ -14,42 +18,52 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <map>
-#include <signal.h>
 #include <string>
+#include <tuple>
+
+#ifdef Q_OS_UNIX
+#include <signal.h>
+#endif
 
 using namespace pairfall;
+using namespace pairfall::testing;
 
 namespace {
 
-QByteArray Contents(const QString& path)
+std::string LocationName(const ::testing::TestParamInfo<Where>& row)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return NameOf(row.param);
 }
 
-class SettingsStoreTest : public ::testing::Test {
+// The native store lies in the XDG_CONFIG_HOME that the tests' main chose.
+class SettingsStoreTest : public ::testing::TestWithParam<Where> {
 protected:
     void SetUp() override { QDir(folder).removeRecursively(); }
 
-    const QString file = QtSettingsStore::Location(ApplicationTitle);
+    QTemporaryDir chosenFolder;
+    const SettingsLocation where = GetParam() == Where::XdgConfigHome ? SettingsLocation::Native() : SettingsLocation::IniFile(chosenFolder.path() + "/Pairfall.ini");
+    const QString file = QtSettingsStore::Location(ApplicationTitle, where);
     const QString folder = QFileInfo(file).path();
 };
 
-TEST_F(SettingsStoreTest, AFailedWriteIsReportedAndKeptForTheNextTry)
+TEST_P(SettingsStoreTest, AFailedWriteIsReportedAndKeptForTheNextTry)
 {
     ASSERT_TRUE(QDir().mkpath(file)); // a folder where the file should be
-    QtSettingsStore store;
-    EXPECT_THROW(WriteStatistics(store, { 4, 1, 3, 9 }), RuntimeError);
+    QtSettingsStore store(where);
+    std::string reported;
+    try {
+        WriteStatistics(store, { 4, 1, 3, 9 });
+    } catch (const RuntimeError& error) {
+        reported = error.description();
+    }
+    EXPECT_EQ(reported, "The settings could not be saved to " + file.toStdString() + ": the file cannot be written (it may be read-only, a folder may stand in its place, or the disk may be full).");
     QDir(file).removeRecursively();
     store.Commit();
     EXPECT_TRUE(Contents(file).contains("TotalGames=4"));
 }
 
 // A sound entry, one that is there but unreadable, then junk.
-TEST_F(SettingsStoreTest, AJunkFileIsReadAsFarAsItGoesAndRewrittenByTheNextWrite)
+TEST_P(SettingsStoreTest, AJunkFileIsReadAsFarAsItGoesAndRewrittenByTheNextWrite)
 {
     QDir().mkpath(folder);
     QFile junk(file);
@@ -57,80 +71,73 @@ TEST_F(SettingsStoreTest, AJunkFileIsReadAsFarAsItGoesAndRewrittenByTheNextWrite
     junk.write("[Stats]\nTotalGames=5\nTotalLosses=@Variant(\\0\\0\\0\\x7f\\0junk)\n\x01\x02 no sign\n[Settings\n");
     junk.write(QByteArray(3000, '\xff'));
     junk.close();
-    QtSettingsStore store;
+    QtSettingsStore store(where);
     EXPECT_EQ(ReadCounter(store, TotalGamesKey), 5);
     EXPECT_THROW(ReadCounter(store, TotalLossesKey), RuntimeError);
     WriteStatistics(store, { 6, 2, 4, 11 });
     EXPECT_TRUE(Contents(file).contains("TotalLosses=4"));
 }
 
-using Entries = std::map<std::string, std::string>;
+INSTANTIATE_TEST_SUITE_P(, SettingsStoreTest, ::testing::ValuesIn(EveryLocation()), LocationName);
 
-// The settings and the runtime folder in one: each copy of the program finds
-// the others there.
-void Start(QProcess& process, const QString& program, const QString& home, const QStringList& arguments = {})
+#ifdef Q_OS_UNIX
+
+// QSettings would take a missing entry from the organization's file beside
+// the application's folder, or from /etc/xdg, before the designed default.
+TEST(NativeStore, AnEntryMissingForTheUserIsNotTakenFromAWiderScope)
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_CONFIG_HOME", home);
-    environment.insert("XDG_RUNTIME_DIR", home);
-    process.setProcessEnvironment(environment);
-    // As from a terminal: a test run in the background hands SIGINT on ignored.
-    process.setChildProcessModifier([] {
-        ::signal(SIGINT, SIG_DFL);
-        ::signal(SIGHUP, SIG_DFL);
-    });
-    process.start(program, arguments);
-    ASSERT_TRUE(process.waitForStarted());
+    const QString folder = QFileInfo(QtSettingsStore::Location(ApplicationTitle)).path();
+    QDir(folder).removeRecursively();
+    QFile organization(folder + ".conf");
+    ASSERT_TRUE(organization.open(QIODevice::WriteOnly));
+    organization.write("[Stats]\nTotalGames=7\n");
+    organization.close();
+    QtSettingsStore store;
+    EXPECT_EQ(ReadCounter(store, TotalGamesKey), 0);
+    organization.remove();
 }
 
-// The entries on disk, read as plain text so that a half-written file shows as one.
-Entries OnDisk(const QString& configHome)
-{
-    Entries entries;
-    for (const QByteArray& line : Contents(configHome + "/Pairfall/Pairfall.conf").split('\n')) {
-        const qsizetype equals = line.indexOf('=');
-        if (equals > 0)
-            entries[line.left(equals).toStdString()] = line.mid(equals + 1).trimmed().toStdString();
-    }
-    return entries;
-}
+#endif
+
+class StoreAcrossProcesses : public ::testing::TestWithParam<Where> {
+protected:
+    Home home { GetParam() };
+};
 
 // One game won on an empty store; its play-again question waits.
-TEST(StoreAcrossProcesses, AFinishedGameSurvivesTheProcessBeingKilled)
+TEST_P(StoreAcrossProcesses, AFinishedGameSurvivesTheProcessBeingKilled)
 {
-    QTemporaryDir home;
     QProcess writer;
-    Start(writer, WINDOW_DRIVER, home.path(), { "question" });
+    Start(writer, WINDOW_DRIVER, home, { "question" });
     ASSERT_TRUE(writer.waitForReadyRead(30000)); // it prints once the game has ended
     writer.kill(); // SIGKILL
     writer.waitForFinished();
-    EXPECT_EQ(OnDisk(home.path()), (Entries { { "AvgCardsLeft", "0" }, { "TotalGames", "1" }, { "TotalLosses", "0" }, { "TotalWins", "1" } }));
+    EXPECT_EQ(OnDisk(home), (Entries { { "AvgCardsLeft", "0" }, { "TotalGames", "1" }, { "TotalLosses", "0" }, { "TotalWins", "1" } }));
+    EXPECT_TRUE(home.PlatformStoreUntouched());
 }
 
 // The driver prints "ready" in its state, then "activated" when its window is.
-TEST(StoreAcrossProcesses, ASecondStartBringsTheFirstWindowToTheFrontAndEndsWithStatusZeroWritingNothing)
+TEST_P(StoreAcrossProcesses, ASecondStartBringsTheFirstWindowToTheFrontAndEndsWithStatusZeroWritingNothing)
 {
-    QTemporaryDir home;
     QProcess first;
-    Start(first, WINDOW_DRIVER, home.path(), { "behind" });
+    Start(first, WINDOW_DRIVER, home, { "behind" });
     ASSERT_TRUE(first.waitForReadyRead(30000));
     first.readAll();
     QProcess second;
-    Start(second, PAIRFALL, home.path());
+    Start(second, PAIRFALL, home);
     ASSERT_TRUE(second.waitForFinished(30000));
     EXPECT_EQ(second.exitCode(), 0);
     ASSERT_TRUE(first.waitForReadyRead(30000));
     EXPECT_EQ(first.readAll(), "activated\n");
-    EXPECT_FALSE(QFile::exists(home.path() + "/Pairfall/Pairfall.conf"));
+    EXPECT_FALSE(QFile::exists(home.SettingsFile()));
 }
 
-TEST(StoreAcrossProcesses, OfTwoStartsAtTheSameMomentExactlyOneStaysRunning)
+TEST_P(StoreAcrossProcesses, OfTwoStartsAtTheSameMomentExactlyOneStaysRunning)
 {
-    QTemporaryDir home;
     QProcess one;
     QProcess other;
-    Start(one, PAIRFALL, home.path());
-    Start(other, PAIRFALL, home.path());
+    Start(one, PAIRFALL, home);
+    Start(other, PAIRFALL, home);
     ASSERT_TRUE(QTest::qWaitFor([&] { return one.state() == QProcess::NotRunning || other.state() == QProcess::NotRunning; }, 30000));
     QTest::qWait(500); // time enough for the other to follow, were it going to
     EXPECT_NE(one.state(), other.state());
@@ -139,23 +146,65 @@ TEST(StoreAcrossProcesses, OfTwoStartsAtTheSameMomentExactlyOneStaysRunning)
     EXPECT_EQ(other.exitCode(), 0);
 }
 
-TEST(StoreAcrossProcesses, AStartAfterAKilledRunTakesOverItsLockAndSocket)
+TEST_P(StoreAcrossProcesses, AStartAfterAKilledRunTakesOverItsLockAndSocket)
 {
-    QTemporaryDir home;
     QProcess killed;
-    Start(killed, WINDOW_DRIVER, home.path(), { "idle" });
+    Start(killed, WINDOW_DRIVER, home, { "idle" });
     ASSERT_TRUE(killed.waitForReadyRead(30000));
     killed.kill(); // SIGKILL
     killed.waitForFinished();
     QProcess next;
-    Start(next, WINDOW_DRIVER, home.path(), { "idle" });
+    Start(next, WINDOW_DRIVER, home, { "idle" });
     ASSERT_TRUE(next.waitForReadyRead(30000));
     // Found by its socket, it takes the hand-over.
     QProcess later;
-    Start(later, PAIRFALL, home.path());
+    Start(later, PAIRFALL, home);
     ASSERT_TRUE(later.waitForFinished(30000));
     EXPECT_EQ(later.exitCode(), 0);
 }
+
+// The first copy's Form_Unload takes a second ("closing"): a start then
+// neither hands over to the closing window nor says that a copy runs, but
+// waits for the lock and runs the game itself.
+TEST_P(StoreAcrossProcesses, AStartWhileTheRunningCopyShutsDownWaitsForItsLockAndRuns)
+{
+    QProcess closing;
+    Start(closing, WINDOW_DRIVER, home, { "closing" });
+    ASSERT_TRUE(closing.waitForReadyRead(30000));
+    ASSERT_EQ(closing.readAll(), "unloading\n");
+    QProcess next;
+    Start(next, WINDOW_DRIVER, home, { "idle" });
+    ASSERT_TRUE(next.waitForReadyRead(30000)) << "exit status " << next.exitCode();
+    EXPECT_TRUE(next.readAll().startsWith("ready"));
+    ASSERT_TRUE(closing.waitForFinished(30000));
+    EXPECT_EQ(closing.exitCode(), 0);
+    EXPECT_EQ(OnDisk(home), SavedOnExit("0"));
+}
+
+#ifdef Q_OS_UNIX
+
+// A stopped copy takes the connection but cannot answer; when it is killed
+// the connection drops, and the start that waited takes the lock it left.
+TEST_P(StoreAcrossProcesses, AStartWhoseQuestionIsCutOffByTheCopyEndingRunsItself)
+{
+    QProcess stopped;
+    Start(stopped, WINDOW_DRIVER, home, { "idle" });
+    ASSERT_TRUE(stopped.waitForReadyRead(30000));
+    ::kill(pid_t(stopped.processId()), SIGSTOP);
+    QProcess next;
+    Start(next, WINDOW_DRIVER, home, { "idle" });
+    QTest::qWait(500); // it has asked and waits
+    stopped.kill();
+    stopped.waitForFinished();
+    ASSERT_TRUE(next.waitForReadyRead(30000)) << "exit status " << next.exitCode();
+    EXPECT_TRUE(next.readAll().startsWith("ready"));
+}
+
+#endif
+
+INSTANTIATE_TEST_SUITE_P(, StoreAcrossProcesses, ::testing::ValuesIn(EveryLocation()), LocationName);
+
+#ifdef Q_OS_UNIX
 
 struct Ending {
     const char* name;
@@ -164,31 +213,40 @@ struct Ending {
     std::string games; // finished before the signal, each a win
 };
 
-class EndedBySignal : public ::testing::TestWithParam<Ending> { };
+class EndedBySignal : public ::testing::TestWithParam<std::tuple<Ending, Where>> { };
 
 TEST_P(EndedBySignal, TheShutdownWritesThePositionAndTheStatisticsAndTheExitStatusIsZero)
 {
-    QTemporaryDir home;
+    const auto& [ending, where] = GetParam();
+    Home home(where);
     QProcess driver;
-    Start(driver, WINDOW_DRIVER, home.path(), { GetParam().state });
+    Start(driver, WINDOW_DRIVER, home, { ending.state });
     ASSERT_TRUE(driver.waitForReadyRead(30000));
-    ::kill(pid_t(driver.processId()), GetParam().signal);
+    ::kill(pid_t(driver.processId()), ending.signal);
     ASSERT_TRUE(driver.waitForFinished(30000));
     EXPECT_EQ(driver.exitCode(), 0);
-    const std::string games = GetParam().games;
-    EXPECT_EQ(OnDisk(home.path()), (Entries { { "AvgCardsLeft", "0" }, { "MainLeft", "1000" }, { "MainTop", "1000" }, { "TotalGames", games }, { "TotalLosses", "0" }, { "TotalWins", games } }));
+    EXPECT_EQ(OnDisk(home), SavedOnExit(ending.games));
+    EXPECT_FALSE(QFile::exists(home.LockFile()));
+    EXPECT_TRUE(home.PlatformStoreUntouched());
 }
 
+// The platform's own store keeps the names the tests always had.
 INSTANTIATE_TEST_SUITE_P(Signals, EndedBySignal,
-    ::testing::Values(Ending { "SIGTERMWhenIdle", SIGTERM, "idle", "0" },
-        Ending { "SIGINTWhenIdle", SIGINT, "idle", "0" },
-        Ending { "SIGHUPWhenIdle", SIGHUP, "idle", "0" },
-        Ending { "SIGTERMWithGameStatsOpen", SIGTERM, "game-stats", "0" },
-        Ending { "SIGINTWithGameStatsOpen", SIGINT, "game-stats", "0" },
-        Ending { "SIGHUPWithGameStatsOpen", SIGHUP, "game-stats", "0" },
-        Ending { "SIGTERMDuringThePlayAgainQuestion", SIGTERM, "question", "1" },
-        Ending { "SIGINTDuringThePlayAgainQuestion", SIGINT, "question", "1" },
-        Ending { "SIGHUPDuringThePlayAgainQuestion", SIGHUP, "question", "1" }),
-    [](const auto& row) { return std::string(row.param.name); });
+    ::testing::Combine(::testing::Values(Ending { "SIGTERMWhenIdle", SIGTERM, "idle", "0" },
+                           Ending { "SIGINTWhenIdle", SIGINT, "idle", "0" },
+                           Ending { "SIGHUPWhenIdle", SIGHUP, "idle", "0" },
+                           Ending { "SIGTERMWithGameStatsOpen", SIGTERM, "game-stats", "0" },
+                           Ending { "SIGINTWithGameStatsOpen", SIGINT, "game-stats", "0" },
+                           Ending { "SIGHUPWithGameStatsOpen", SIGHUP, "game-stats", "0" },
+                           Ending { "SIGTERMDuringThePlayAgainQuestion", SIGTERM, "question", "1" },
+                           Ending { "SIGINTDuringThePlayAgainQuestion", SIGINT, "question", "1" },
+                           Ending { "SIGHUPDuringThePlayAgainQuestion", SIGHUP, "question", "1" }),
+        ::testing::ValuesIn(EveryLocation())),
+    [](const auto& row) {
+        const Where where = std::get<Where>(row.param);
+        return std::string(std::get<Ending>(row.param).name) + (where == Where::XdgConfigHome ? "" : NameOf(where));
+    });
+
+#endif
 
 }

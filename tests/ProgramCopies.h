@@ -1,0 +1,147 @@
+#pragma once
+
+// For the tests that start copies of the program in processes of their own
+// (the real pairfall, and tests/window_driver): a folder of the test's that
+// holds their settings, their lock and (on Unix) their socket, found by them
+// through the environment.
+
+#include "stats/QtSettingsStore.h"
+#include "ui/SingleInstance.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#ifdef Q_OS_UNIX
+#include <signal.h>
+#endif
+
+namespace pairfall::testing {
+
+// The platform's own store, which on Unix the test moves into its folder
+// through XDG_CONFIG_HOME; or an INI file there that PAIRFALL_SETTINGS_FILE
+// names, on every platform.  On Windows the platform's own store is the
+// player's registry, so the tests there use the file alone.
+enum class Where {
+    XdgConfigHome,
+    ChosenFile,
+};
+
+inline std::vector<Where> EveryLocation()
+{
+#ifdef Q_OS_UNIX
+    return { Where::XdgConfigHome, Where::ChosenFile };
+#else
+    return { Where::ChosenFile };
+#endif
+}
+
+inline std::string NameOf(Where where)
+{
+    return where == Where::XdgConfigHome ? "InXdgConfigHome" : "InAChosenFile";
+}
+
+class Home {
+public:
+    explicit Home(Where where)
+        : m_where(where)
+    {
+    }
+
+    // The settings and the runtime folder in one: each copy of the program
+    // finds the others there.
+    QProcessEnvironment Environment() const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(SettingsFileVariable);
+        if (m_where == Where::XdgConfigHome) {
+            environment.insert("XDG_CONFIG_HOME", m_folder.path());
+        } else {
+            environment.insert(SettingsFileVariable, SettingsFile());
+            environment.insert("XDG_CONFIG_HOME", Unused());
+        }
+        environment.insert("XDG_RUNTIME_DIR", m_folder.path());
+        return environment;
+    }
+
+    QString SettingsFile() const
+    {
+        if (m_where == Where::XdgConfigHome)
+            return m_folder.path() + "/Pairfall/Pairfall.conf";
+        return m_folder.path() + "/Pairfall.ini";
+    }
+
+    QString LockFile() const
+    {
+        if (m_where == Where::XdgConfigHome)
+            return m_folder.path() + "/Pairfall/Pairfall.lock";
+        return SingleInstance::LockFile(SettingsLocation::IniFile(SettingsFile()));
+    }
+
+    // With a chosen file nothing may reach the platform's own store.
+    bool PlatformStoreUntouched() const { return !QDir(Unused()).exists(); }
+
+private:
+    QString Unused() const { return m_folder.path() + "/xdg-config-unused"; }
+
+    Where m_where;
+    QTemporaryDir m_folder;
+};
+
+inline void Start(QProcess& process, const QString& program, const QProcessEnvironment& environment, const QStringList& arguments = {})
+{
+    process.setProcessEnvironment(environment);
+#ifdef Q_OS_UNIX
+    // As from a terminal: a test run in the background hands SIGINT on ignored.
+    process.setChildProcessModifier([] {
+        ::signal(SIGINT, SIG_DFL);
+        ::signal(SIGHUP, SIG_DFL);
+    });
+#endif
+    process.start(program, arguments);
+    ASSERT_TRUE(process.waitForStarted());
+}
+
+inline void Start(QProcess& process, const QString& program, const Home& home, const QStringList& arguments = {})
+{
+    Start(process, program, home.Environment(), arguments);
+}
+
+inline QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+using Entries = std::map<std::string, std::string>;
+
+// The entries on disk, read as plain text so that a half-written file shows as one.
+inline Entries OnDisk(const Home& home)
+{
+    Entries entries;
+    for (const QByteArray& line : Contents(home.SettingsFile()).split('\n')) {
+        const qsizetype equals = line.indexOf('=');
+        if (equals > 0)
+            entries[line.left(equals).toStdString()] = line.mid(equals + 1).trimmed().toStdString();
+    }
+    return entries;
+}
+
+// What a shutdown writes with the window where it was put, after that many
+// games, each a win.
+inline Entries SavedOnExit(const std::string& games)
+{
+    return { { "AvgCardsLeft", "0" }, { "MainLeft", "1000" }, { "MainTop", "1000" }, { "TotalGames", games }, { "TotalLosses", "0" }, { "TotalWins", games } };
+}
+
+}

@@ -1,0 +1,163 @@
+// Start-up and shutdown in this process: the single-copy guard at a location
+// the test chooses, the help file's path, the reports at a session's end, and
+// the dialogs' font for each display scale.
+#include "fakes/EventLog.h"
+#include "fakes/MemorySettingsStore.h"
+#include "fakes/ScriptedMessageBoxes.h"
+#include "fakes/ScriptedRandom.h"
+#include "game/RuntimeError.h"
+#include "stats/QtSettingsStore.h"
+#include "ui/HelpCommands.h"
+#include "ui/SingleInstance.h"
+#include "ui/frmMain.h"
+#include "widgets/DialogFont.h"
+#include "widgets/ErrorBoundary.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLockFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace pairfall;
+using namespace pairfall::testing;
+
+namespace {
+
+class SingleCopy : public ::testing::Test {
+protected:
+    QTemporaryDir folder;
+    const SettingsLocation where = SettingsLocation::IniFile(folder.path() + "/Pairfall.ini");
+};
+
+TEST_F(SingleCopy, TheLockLiesBesideTheChosenFileAndGoesAtTheRelease)
+{
+    SingleInstance copy(where);
+    ASSERT_EQ(copy.Claim(), SingleInstance::Start::First);
+    EXPECT_TRUE(QFile::exists(folder.path() + "/Pairfall.lock"));
+    copy.Release();
+    EXPECT_FALSE(QFile::exists(folder.path() + "/Pairfall.lock"));
+}
+
+// As after a Windows session end: the system ended the run that held the
+// lock, and this start has that run's process id.
+TEST_F(SingleCopy, ALockLeftByARunWithThisVeryProcessIdIsTakenOverAtOnce)
+{
+    const QString lockFile = SingleInstance::LockFile(where);
+    QByteArray left;
+    {
+        QLockFile run(lockFile);
+        ASSERT_TRUE(run.tryLock(0));
+        QFile held(lockFile);
+        ASSERT_TRUE(held.open(QIODevice::ReadOnly));
+        left = held.readAll();
+    }
+    QFile stale(lockFile);
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.write(left);
+    stale.close();
+
+    QElapsedTimer clock;
+    clock.start();
+    SingleInstance copy(where);
+    EXPECT_EQ(copy.Claim(), SingleInstance::Start::First);
+    EXPECT_LT(clock.elapsed(), 2000);
+}
+
+#ifdef Q_OS_WIN
+
+// Wine hands the Unix environment on: the runtime folder is not a pipe's.
+TEST_F(SingleCopy, OnWindowsTheSocketIsAPlainPipeNameEvenWithARuntimeFolderSet)
+{
+    qputenv("XDG_RUNTIME_DIR", "/run/user/1000");
+    const QString name = SingleInstance::ServerName(where);
+    qunsetenv("XDG_RUNTIME_DIR");
+    EXPECT_TRUE(name.startsWith("pairfall-")) << name.toStdString();
+    EXPECT_FALSE(name.contains('/') || name.contains('\\')) << name.toStdString();
+    EXPECT_NE(SingleInstance::ServerName(SettingsLocation::Native()), name);
+}
+
+#endif
+
+TEST(HelpFile, ARelativeSettingIsTakenFromTheProgramsFolder)
+{
+#ifdef Q_OS_WIN
+    EXPECT_EQ(HelpFilePath("C:/Games/Pairfall", "help/pairfall.hlp"), "C:\\Games\\Pairfall\\help\\pairfall.hlp");
+    EXPECT_EQ(HelpFilePath("C:/Games/Pairfall", "D:\\Help\\pairfall.hlp"), "D:\\Help\\pairfall.hlp");
+#else
+    EXPECT_EQ(HelpFilePath("/opt/pairfall", "help/pairfall.html"), "/opt/pairfall/help/pairfall.html");
+    EXPECT_EQ(HelpFilePath("/opt/pairfall", "/usr/share/doc/pairfall/index.html"), "/usr/share/doc/pairfall/index.html");
+#endif
+    EXPECT_EQ(HelpFilePath("/opt/pairfall", ""), "");
+}
+
+struct RecordingViewer final : HelpViewer {
+    void Open(QWidget*, const std::string& helpFile, HelpCommand) override { opened.push_back(helpFile); }
+    std::vector<std::string> opened;
+};
+
+// The window hands the viewer the file, whatever the working folder is.
+TEST(HelpFile, BothCommandsOpenTheFileBesideTheProgram)
+{
+    EventLog log;
+    MemorySettingsStore store { log };
+    ScriptedMessageBoxes boxes;
+    SeededRandom random { 1 };
+    RecordingViewer viewer;
+    frmMain window({ store, random, boxes, viewer, PAIRFALL_SOURCE_DIR, "pairfall.hlp" });
+    window.findChild<QAction*>("mnuHelpContents")->trigger();
+    window.findChild<QAction*>("mnuHelpSearch")->trigger();
+    const std::string beside = HelpFilePath(PAIRFALL_SOURCE_DIR, "pairfall.hlp");
+    EXPECT_EQ(viewer.opened, (std::vector<std::string> { beside, beside }));
+    EXPECT_NE(beside, "pairfall.hlp");
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST(SessionEnd, WhileItEndsAFailureIsReportedWithoutABox)
+{
+    ScriptedMessageBoxes boxes;
+    ErrorBoundary errors(boxes, nullptr);
+    const auto failingWrite = [] { throw RuntimeError(RuntimeError::Kind::SettingsWrite, "The settings could not be saved"); };
+    {
+        const ErrorBoundary::WithoutBoxes ending;
+        EXPECT_FALSE(errors.Run(failingWrite));
+    }
+    EXPECT_TRUE(boxes.boxes.empty());
+    errors.Run(failingWrite);
+    EXPECT_EQ(boxes.boxes.size(), 1u);
+}
+
+// "MS Sans Serif" is a bitmap font on Windows: it keeps its pixels at any scale.
+const QStringList WindowsFonts { "Arial", "Courier New", "MS Sans Serif", "Microsoft Sans Serif", "Tahoma" };
+
+TEST(DialogFontFamily, AtOneToOneTheDialogsHaveTheirDesignedFace)
+{
+    EXPECT_EQ(DialogFontFamily(WindowsFonts, 1.0), "MS Sans Serif");
+}
+
+TEST(DialogFontFamily, AboveOneToOneTheyHaveItsOutlineVersion)
+{
+    for (const qreal ratio : { 1.25, 1.5, 1.75, 2.0, 3.0 })
+        EXPECT_EQ(DialogFontFamily(WindowsFonts, ratio), "Microsoft Sans Serif") << ratio;
+}
+
+TEST(DialogFontFamily, AboveOneToOneWithoutTheOutlineVersionTheNextChoiceServes)
+{
+    EXPECT_EQ(DialogFontFamily({ "MS Sans Serif", "Arial" }, 2.0), "Arial");
+    EXPECT_EQ(DialogFontFamily({ "MS Sans Serif" }, 1.5), "");
+}
+
+// As on Linux, where fontconfig names some families with their foundry.
+TEST(DialogFontFamily, ElsewhereTheSameNarrowSansServesAtEveryScale)
+{
+    const QStringList linux { "DejaVu Sans", "Nimbus Sans [urw]", "Liberation Sans" };
+    EXPECT_EQ(DialogFontFamily(linux, 1.0), "Liberation Sans");
+    EXPECT_EQ(DialogFontFamily(linux, 2.0), "Liberation Sans");
+    EXPECT_EQ(DialogFontFamily({ "DejaVu Sans", "Nimbus Sans [urw]" }, 1.0), "Nimbus Sans [urw]");
+    EXPECT_EQ(DialogFontFamily({ "DejaVu Sans" }, 1.0), "");
+}
+
+}
