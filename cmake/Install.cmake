@@ -14,10 +14,104 @@ set(PAIRFALL_INSTALL_PKGDIR "lib/pairfall" CACHE STRING
 set(PAIRFALL_SCREENSHOT_URL "" CACHE STRING
     "Web address of the screenshot listed in the AppStream metainfo (empty: none)")
 
-install(TARGETS pairfall RUNTIME DESTINATION "${PAIRFALL_INSTALL_PKGDIR}")
-install(DIRECTORY "${_pf_root}/pictures/"
-        DESTINATION "${PAIRFALL_INSTALL_PKGDIR}/pictures"
-        FILES_MATCHING PATTERN "*.bmp")
+if(WIN32)
+  # One folder that runs from wherever it is put (the installer puts it in
+  # Program Files): pairfall.exe at the top, the pictures beside it, the
+  # licences in a folder of their own.
+  install(TARGETS pairfall RUNTIME DESTINATION .)
+  install(DIRECTORY "${_pf_root}/pictures/" DESTINATION pictures FILES_MATCHING PATTERN "*.bmp")
+
+  # The Qt linked in: scripts/build-qt-windows's prefix, which names the
+  # Debian source it was built from and holds the licences of Qt and of the
+  # libraries built into it.
+  set(_pf_qt_prefix "")
+  get_filename_component(_pf_qt_from_config "${Qt6_DIR}/../../.." ABSOLUTE)
+  foreach(_pf_dir IN LISTS PAIRFALL_QT_WINDOWS CMAKE_PREFIX_PATH _pf_qt_from_config)
+    if(EXISTS "${_pf_dir}/debian-source-version")
+      set(_pf_qt_prefix "${_pf_dir}")
+      break()
+    endif()
+  endforeach()
+  set(_pf_qt_licenses_default "")
+  if(_pf_qt_prefix AND IS_DIRECTORY "${_pf_qt_prefix}/licenses")
+    set(_pf_qt_licenses_default "${_pf_qt_prefix}/licenses")
+  endif()
+  set(PAIRFALL_QT_LICENSES "${_pf_qt_licenses_default}" CACHE PATH
+      "Folder with the licence texts of the Qt linked in and its libraries (default: <Qt prefix>/licenses)")
+  if(NOT PAIRFALL_QT_LICENSES AND _pf_qt_licenses_default)
+    set(PAIRFALL_QT_LICENSES "${_pf_qt_licenses_default}" CACHE PATH "" FORCE)
+  endif()
+
+  # The texts get CRLF line ends, which Notepad before Windows 10 needs, and
+  # a .txt name, so that a double click opens them.
+  set(_pf_licenses_out "${CMAKE_BINARY_DIR}/windows-licenses")
+  file(REMOVE_RECURSE "${_pf_licenses_out}")
+  function(_pf_windows_text source name)
+    file(READ "${source}" _pf_text)
+    string(REPLACE "\r\n" "\n" _pf_text "${_pf_text}")
+    string(REPLACE "\n" "\r\n" _pf_text "${_pf_text}")
+    file(WRITE "${_pf_licenses_out}/${name}" "${_pf_text}")
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${source}")
+  endfunction()
+  _pf_windows_text("${_pf_root}/LICENSE" Pairfall.txt)
+
+  if(_pf_qt_prefix AND PAIRFALL_QT_LICENSES)
+    file(GLOB_RECURSE _pf_qt_texts LIST_DIRECTORIES false RELATIVE "${PAIRFALL_QT_LICENSES}" "${PAIRFALL_QT_LICENSES}/*")
+    list(SORT _pf_qt_texts)
+    set(_pf_text_list "")
+    foreach(_pf_text IN LISTS _pf_qt_texts)
+      get_filename_component(_pf_ext "${_pf_text}" LAST_EXT)
+      set(_pf_name "${_pf_text}")
+      if(NOT _pf_ext MATCHES "^\\.(txt|TXT)$")
+        string(APPEND _pf_name ".txt")
+      endif()
+      _pf_windows_text("${PAIRFALL_QT_LICENSES}/${_pf_text}" "${_pf_name}")
+      string(REPLACE "/" "\\" _pf_name "${_pf_name}")
+      string(APPEND _pf_text_list "    ${_pf_name}\n")
+    endforeach()
+    file(STRINGS "${_pf_qt_prefix}/debian-source-version" _pf_debian_version LIMIT_COUNT 1)
+    set(_pf_readme "${CMAKE_BINARY_DIR}/windows-licenses-README.txt")
+    file(WRITE "${_pf_readme}" "\
+Pairfall ${PROJECT_VERSION} for Windows: the licences
+======================================================
+
+Pairfall.txt
+    Pairfall's own licence, the MIT licence.
+
+pairfall.exe has Qt ${Qt6_VERSION} (Qt Core, Gui, Widgets and Network) built
+into it: it is linked statically. That Qt was built for 64-bit Windows with
+MinGW-w64 from Debian's qt6-base source package, version ${_pf_debian_version}.
+Qt is used under the GNU Lesser General Public License, version 3 (LGPL),
+which builds on the GNU General Public License, version 3. Qt brings the
+libraries FreeType, HarfBuzz, libpng, zlib, PCRE2 and double-conversion,
+which are built into pairfall.exe with it. Their licences, and Qt's:
+
+${_pf_text_list}
+Relinking with another Qt
+    The LGPL lets you replace the Qt in pairfall.exe with one of your own.
+    Pairfall's source is published together with the scripts that build this
+    program: scripts/build-qt-windows builds Qt for Windows from Debian's
+    qt6-base source, version ${_pf_debian_version}
+    (apt-get source qt6-base=${_pf_debian_version}), and scripts/package-windows
+    builds pairfall.exe, links it statically with that Qt and makes this
+    folder and the installer. Change Qt's source and run them again, or give
+    scripts/package-windows a static Qt for Windows of your own
+    (PAIRFALL_QT_WINDOWS=<its folder> scripts/package-windows), and you get a
+    pairfall.exe linked with your Qt.
+")
+    _pf_windows_text("${_pf_readme}" README.txt)
+  elseif(_pf_qt_prefix)
+    message(WARNING "${_pf_qt_prefix} has no licenses folder: the Windows install lacks Qt's licences (set PAIRFALL_QT_LICENSES)")
+  else()
+    message(STATUS "Qt is not scripts/build-qt-windows's: the Windows install carries Pairfall's licence alone")
+  endif()
+  install(DIRECTORY "${_pf_licenses_out}/" DESTINATION licenses)
+else()
+  install(TARGETS pairfall RUNTIME DESTINATION "${PAIRFALL_INSTALL_PKGDIR}")
+  install(DIRECTORY "${_pf_root}/pictures/"
+          DESTINATION "${PAIRFALL_INSTALL_PKGDIR}/pictures"
+          FILES_MATCHING PATTERN "*.bmp")
+endif()
 
 if(UNIX AND NOT APPLE)
   # A relative symlink keeps the package relocatable; the program still finds
@@ -78,6 +172,21 @@ if(UNIX AND NOT APPLE)
 
   install(FILES "${_pf_root}/LICENSE" DESTINATION "${CMAKE_INSTALL_DOCDIR}" RENAME copyright)
 
+  # The Windows icon is made from the same PNGs once and kept in the
+  # repository, so that a build on Windows needs no ImageMagick.
+  find_program(PAIRFALL_CONVERT convert)
+  set(_pf_windows_icon "${_pf_packaging}/windows/pairfall.ico")
+  if(PAIRFALL_CONVERT)
+    set(_pf_icon_pngs "")
+    foreach(_pf_size 16 32 48 64 128 256)
+      list(APPEND _pf_icon_pngs "${_pf_root}/art/icons/pairfall-${_pf_size}.png")
+    endforeach()
+    add_custom_target(windows_icon
+      COMMAND "${PAIRFALL_CONVERT}" ${_pf_icon_pngs} "${_pf_windows_icon}"
+      COMMENT "Making packaging/windows/pairfall.ico from art/icons"
+      VERBATIM)
+  endif()
+
   # Debian wants the manual page and changelog.gz compressed; -n keeps the
   # archives the same from build to build.
   find_program(PAIRFALL_GZIP gzip)
@@ -107,13 +216,21 @@ if(UNIX AND NOT APPLE)
       add_test(NAME packaging_desktop_entry
                COMMAND ${PAIRFALL_DESKTOP_FILE_VALIDATE} "${_pf_packaging}/${PAIRFALL_APP_ID}.desktop")
     endif()
+    find_program(PAIRFALL_IDENTIFY identify)
+    find_program(PAIRFALL_COMPARE compare)
+    if(PAIRFALL_IDENTIFY AND PAIRFALL_COMPARE)
+      add_test(NAME packaging_windows_icon
+               COMMAND ${CMAKE_COMMAND} -DIDENTIFY=${PAIRFALL_IDENTIFY} -DCOMPARE=${PAIRFALL_COMPARE}
+                       -DICON=${_pf_windows_icon} -DPNG_DIR=${_pf_root}/art/icons
+                       -P "${_pf_packaging}/windows/check_icon.cmake")
+    endif()
     if(PAIRFALL_APPSTREAMCLI)
       # --no-net: CI has no network; the screenshot address is checked by hand.
       add_test(NAME packaging_metainfo
                COMMAND ${PAIRFALL_APPSTREAMCLI} validate --no-net "${_pf_metainfo_out}")
     endif()
   endif()
-else()
+elseif(NOT WIN32)
   install(FILES "${_pf_root}/LICENSE" DESTINATION "${CMAKE_INSTALL_DOCDIR}")
 endif()
 
@@ -130,7 +247,10 @@ rank, are covered by new cards. The game is won when the deck is used up
 and lost when a full table has no play left. Statistics are kept.")
 set(CPACK_RESOURCE_FILE_LICENSE "${_pf_root}/LICENSE")
 set(CPACK_STRIP_FILES ON)
-if(NOT CPACK_GENERATOR)
+# Windows: scripts/package-windows makes the installer and the .zip.
+if(NOT CPACK_GENERATOR AND WIN32)
+  set(CPACK_GENERATOR "ZIP")
+elseif(NOT CPACK_GENERATOR)
   set(CPACK_GENERATOR "DEB")
 endif()
 

@@ -40,6 +40,12 @@ PAIRFALL_WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix googletest wine
 #   g++-mingw-w64-x86-64-posix   the compiler
 PAIRFALL_QT_WINDOWS_PACKAGES=(cmake dpkg-dev ninja-build perl g++-mingw-w64-x86-64-posix)
 
+# What packing the Windows program needs (scripts/package-windows):
+#   cmake make g++-mingw-w64-x86-64-posix   the build, as above
+#   nsis                   makensis, which makes the installer
+#   zip                    the folder that runs from anywhere, as one .zip
+PAIRFALL_WINDOWS_PACKAGING_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix nsis zip)
+
 pairfall_install_missing() {
     local missing=()
     for package in "$@"; do

@@ -1,0 +1,280 @@
+#!/usr/bin/env bash
+# The Windows installer under Wine, on an X server of its own (Xvfb, 96 dpi),
+# driven by real clicks and keys:
+#   - a silent install puts pairfall.exe, its pictures and licences into
+#     C:\Program Files\Pairfall, with a Start-menu shortcut and an uninstall entry;
+#   - the installed program's table (the green, the twelve places, the blue
+#     outline) is pixel for pixel the Linux window's at 100 %; a click deals a
+#     card, shown as its picture;
+#   - File > Exit, by its access keys, ends it with status 0 and the registry
+#     holds the position and the statistics as text, in the forms Linux writes;
+#   - a run ended by the session's end saves the position it was moved to, and
+#     a start right after it comes up;
+#   - a silent uninstall takes the program away and leaves the statistics.
+#   windows_end_to_end.sh INSTALLER [LINUX_PAIRFALL]
+# With the Linux pairfall given, its table is the reference; without it, each
+# place is compared with pictures/69.bmp and the green around them is checked.
+set -uo pipefail
+installer="${1:-}"
+linux_pairfall="${2:-}"
+pictures="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../pictures" && pwd)"
+
+skip() {
+    echo "SKIPPED: $*"
+    exit 77
+}
+[ -n "$installer" ] && [ -f "$installer" ] || skip "no installer at '$installer' (scripts/package-windows makes it)"
+installer="$(cd "$(dirname "$installer")" && pwd)/$(basename "$installer")"
+wine_tool() { # name: Debian's /usr/lib/wine/NAME (--no-install-recommends), or NAME on PATH
+    if [ -x "/usr/lib/wine/$1" ]; then echo "/usr/lib/wine/$1"; else command -v "$1"; fi
+}
+wine="$(wine_tool wine64)" || skip "Wine is not installed (Debian package wine64)"
+wineserver="$(wine_tool wineserver)" || skip "Wine's wineserver is not installed (Debian package wine64)"
+for tool in Xvfb xdotool import convert compare; do
+    command -v "$tool" > /dev/null || skip "$tool is not installed (scripts/setup.sh installs xvfb, xdotool and imagemagick)"
+done
+
+work="$(mktemp -d)"
+xvfb_pid=""
+game_pid=""
+linux_pid=""
+cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2> /dev/null
+    [ -n "$linux_pid" ] && kill "$linux_pid" 2> /dev/null
+    "$wineserver" -k 2> /dev/null
+    "$wineserver" -w 2> /dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2> /dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAILED: $*"
+    local saved="${TMPDIR:-/tmp}/pairfall-windows-e2e-failure.png"
+    import -window root "$saved" 2> /dev/null && echo "screen saved to $saved"
+    exit 1
+}
+
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all LC_ALL=C.UTF-8
+# No Mono or Gecko installer, no menu entries written into the home folder.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || { echo "FAILED: Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -1 "$work/display")"
+for _ in $(seq 100); do xdotool getmouselocation > /dev/null 2>&1 && break; sleep 0.05; done
+
+"$wine" wineboot --init > "$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log"; fail "Wine could not make its prefix"; }
+# 96 dpi, 100 %: Qt's scale 1.
+"$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f > /dev/null 2>&1 || fail "could not set Wine's dpi"
+
+drive_c="$WINEPREFIX/drive_c"
+folder="$drive_c/Program Files/Pairfall"
+shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Pairfall.lnk"
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pairfall'
+settings_key='HKCU\Software\Pairfall\Pairfall'
+program='C:\Program Files\Pairfall\pairfall.exe'
+
+# What reg query says of one value: "REG_SZ 1000", or nothing.
+registry_value() { # key name
+    "$wine" reg query "$1" /v "$2" 2> /dev/null | tr -d '\r' | awk -v name="$2" '$1 == name { print $2, $3 }'
+}
+
+wait_for_window() { # title [pid] -> the id of its visible window
+    for _ in $(seq 300); do
+        local id
+        id="$(xdotool search --onlyvisible --name "^$1\$" 2> /dev/null | head -1)"
+        if [ -n "$id" ]; then echo "$id"; return 0; fi
+        [ -n "${2:-}" ] && ! kill -0 "$2" 2> /dev/null && return 1
+        sleep 0.1
+    done
+    return 1
+}
+wait_for_end() { # pid: true once it has ended, within 20 s
+    for _ in $(seq 200); do kill -0 "$1" 2> /dev/null || return 0; sleep 0.1; done
+    return 1
+}
+
+# The table is the one area of the table green (0, 128, 0) in the window: the
+# bounding box of those pixels, 385 x 370 at 100 %.  Prints "X Y" on the screen
+# and writes the table's pixels to OUT.
+capture_table() { # window-id out.png
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$work/window.png" || return 1
+    local box
+    box="$(convert "$work/window.png" -alpha off -fill black +opaque 'rgb(0,128,0)' \
+        -bordercolor black -border 1 -format '%@' info:)"
+    [[ "$box" =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || return 1
+    local w="${BASH_REMATCH[1]}" h="${BASH_REMATCH[2]}" x=$((BASH_REMATCH[3] - 1)) y=$((BASH_REMATCH[4] - 1))
+    [ "$w" = 385 ] && [ "$h" = 370 ] || { echo "table of ${w}x${h}"; return 1; }
+    convert "$work/window.png" -crop "385x370+$x+$y" +repage "$2"
+    echo "$((X + x)) $((Y + y))"
+}
+place_x() { echo $((24 + ($1 % 4) * 88)); }
+place_y() { echo $((24 + ($1 / 4) * 112)); }
+place_of() { # table.png index out.png: the place's 71 x 96 pixels
+    convert "$1" -crop "71x96+$(place_x "$2")+$(place_y "$2")" +repage "$3"
+}
+differing() { # a.png b.png -> the number of pixels that differ
+    compare -metric AE "$1" "$2" null: 2>&1
+}
+card_shown() { # place.png -> the id (1..52) of the card picture it is pixel for pixel, or nothing
+    for id in $(seq 52); do
+        [ "$(differing "$1" "$pictures/$id.bmp")" = 0 ] && { echo "$id"; return 0; }
+    done
+    return 1
+}
+click_place() { # table-x table-y index
+    xdotool mousemove $(($1 + $(place_x "$3") + 35)) $(($2 + $(place_y "$3") + 48)) click 1
+    sleep 0.7
+}
+# Deals onto place 0 and selects the card, dealing again over a ten (a click
+# on a ten deals): the table then shows the card and its outline.
+deal_and_select() { # window-id table-x table-y out.png -> the card's id
+    local id=""
+    click_place "$2" "$3" 0
+    for _ in 1 2 3 4 5 6; do
+        capture_table "$1" "$4" > /dev/null || return 1
+        place_of "$4" 0 "$work/place.png"
+        id="$(card_shown "$work/place.png")" || return 1
+        case "$id" in 10 | 23 | 36 | 49) click_place "$2" "$3" 0 ;; *) break ;; esac
+    done
+    click_place "$2" "$3" 0
+    capture_table "$1" "$4" > /dev/null || return 1
+    echo "$id"
+}
+place_rectangle() { # index -> ImageMagick's rectangle over the place
+    echo "rectangle $(place_x "$1"),$(place_y "$1") $(($(place_x "$1") + 70)),$(($(place_y "$1") + 95))"
+}
+hide_card() { # table.png out.png: the table with place 0's card painted over
+    convert "$1" -fill magenta -draw "$(place_rectangle 0)" "$2"
+}
+
+echo "== Silent install"
+"$wine" "$installer" /S > "$work/setup.log" 2>&1 || fail "the installer ended with status $? (its output: $(cat "$work/setup.log"))"
+[ -f "$folder/pairfall.exe" ] || fail "pairfall.exe is not in C:\\Program Files\\Pairfall"
+count="$(find "$folder/pictures" -name '*.bmp' | wc -l)"
+expected="$(find "$pictures" -name '*.bmp' | wc -l)"
+[ "$count" = "$expected" ] || fail "$count pictures in C:\\Program Files\\Pairfall\\pictures, not $expected"
+for id in 69 $(seq 52); do
+    cmp -s "$folder/pictures/$id.bmp" "$pictures/$id.bmp" && cmp -s "$folder/pictures/$id@2x.bmp" "$pictures/$id@2x.bmp" \
+        || fail "pictures\\$id.bmp or $id@2x.bmp is not the repository's"
+done
+[ -f "$folder/licenses/Pairfall.txt" ] || fail "the licence is not in C:\\Program Files\\Pairfall\\licenses"
+[ -f "$shortcut" ] || fail "there is no Start-menu shortcut Pairfall"
+for value in DisplayName DisplayVersion Publisher DisplayIcon UninstallString QuietUninstallString InstallLocation; do
+    [ -n "$(registry_value "$uninstall_key" "$value")" ] || fail "the uninstall entry has no $value"
+done
+[ "$(registry_value "$uninstall_key" DisplayName)" = "REG_SZ Pairfall" ] || fail "the uninstall entry's name is $(registry_value "$uninstall_key" DisplayName)"
+
+if [ -n "$linux_pairfall" ]; then
+    echo "== The Linux window at 100 %, for reference"
+    XDG_CONFIG_HOME="$work/linux-config" QT_QPA_PLATFORM=xcb "$linux_pairfall" > "$work/linux.log" 2>&1 &
+    linux_pid=$!
+    linux_window="$(wait_for_window Pairfall "$linux_pid")" || fail "the Linux window did not appear"
+    read -r lx ly <<< "$(capture_table "$linux_window" "$work/linux-empty.png")" || fail "no table in the Linux window"
+    deal_and_select "$linux_window" "$lx" "$ly" "$work/linux-selected.png" > /dev/null || fail "the Linux window dealt no card"
+    hide_card "$work/linux-selected.png" "$work/linux-outline.png"
+    kill "$linux_pid"
+    wait_for_end "$linux_pid" || fail "the Linux window did not end"
+    linux_pid=""
+fi
+
+echo "== First start"
+"$wine" "$program" > "$work/run1.log" 2>&1 &
+game_pid=$!
+window="$(wait_for_window Pairfall "$game_pid")" || fail "the main window did not appear"
+sleep 1
+read -r tx ty <<< "$(capture_table "$window" "$work/empty.png")" || fail "no table of 385 x 370 pixels in the window: $(capture_table "$window" "$work/empty.png")"
+for index in $(seq 0 11); do
+    place_of "$work/empty.png" "$index" "$work/place.png"
+    [ "$(differing "$work/place.png" "$pictures/69.bmp")" = 0 ] || fail "place $index is not pictures\\69.bmp pixel for pixel"
+done
+if [ -n "$linux_pairfall" ]; then
+    n="$(differing "$work/empty.png" "$work/linux-empty.png")"
+    [ "$n" = 0 ] || fail "the table at start differs from the Linux one in $n pixels"
+else
+    # Outside the places the table is all green.
+    covered=()
+    for index in $(seq 0 11); do covered+=(-draw "$(place_rectangle "$index")"); done
+    convert "$work/empty.png" -fill 'rgb(0,128,0)' "${covered[@]}" "$work/covered.png"
+    convert -size 385x370 xc:'rgb(0,128,0)' "$work/green.png"
+    n="$(differing "$work/covered.png" "$work/green.png")"
+    [ "$n" = 0 ] || fail "$n pixels of the table outside the places are not its green"
+fi
+
+card="$(deal_and_select "$window" "$tx" "$ty" "$work/selected.png")" || fail "a click on place 0 dealt no card picture pixel for pixel"
+if [ -n "$linux_pairfall" ]; then
+    hide_card "$work/selected.png" "$work/outline.png"
+    n="$(differing "$work/outline.png" "$work/linux-outline.png")"
+    [ "$n" = 0 ] || fail "the table with a selected card differs from the Linux one in $n pixels (card aside)"
+fi
+echo "dealt and selected card $card"
+
+# File > Exit by its access keys.
+xdotool key alt+f
+sleep 0.5
+xdotool key x
+wait_for_end "$game_pid" || fail "File > Exit did not end the program"
+wait "$game_pid"
+status=$?
+game_pid=""
+[ "$status" = 0 ] || fail "File > Exit ended the program with status $status"
+
+echo "== The registry after File > Exit"
+for entry in 'Settings MainLeft 1000' 'Settings MainTop 1000' 'Stats TotalGames 0' 'Stats TotalWins 0' 'Stats TotalLosses 0' 'Stats AvgCardsLeft 0'; do
+    read -r section name value <<< "$entry"
+    found="$(registry_value "$settings_key\\$section" "$name")"
+    [ "$found" = "REG_SZ $value" ] || fail "$settings_key\\$section\\$name is '$found', not the text $value"
+done
+
+echo "== Second start, ended by the session's end"
+"$wine" "$program" > "$work/run2.log" 2>&1 &
+game_pid=$!
+window="$(wait_for_window Pairfall "$game_pid")" || fail "the main window did not appear the second time"
+sleep 1
+# It opened at 1000 twips, 67 pixels; 150 right and 90 down is 217, 157 pixels.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool windowmove "$window" $((X + 150)) $((Y + 90))
+sleep 1
+"$wine" wineboot --end-session > "$work/end-session.log" 2>&1
+wait_for_end "$game_pid" || fail "the session's end did not end the program"
+game_pid=""
+for entry in "MainLeft $((217 * 15))" "MainTop $((157 * 15))"; do
+    read -r name value <<< "$entry"
+    found="$(registry_value "$settings_key\\Settings" "$name")"
+    [ "$found" = "REG_SZ $value" ] || fail "after the session's end $name is '$found', not the text $value"
+done
+
+echo "== Third start, right after the session's end"
+"$wine" "$program" > "$work/run3.log" 2>&1 &
+game_pid=$!
+window="$(wait_for_window Pairfall "$game_pid")" || fail "the program did not come up after the session's end"
+sleep 1
+capture_table "$window" "$work/third.png" > /dev/null || fail "the start after the session's end shows no table (a message instead?)"
+xdotool key alt+f
+sleep 0.5
+xdotool key x
+wait_for_end "$game_pid" || fail "File > Exit did not end the third run"
+wait "$game_pid"
+status=$?
+game_pid=""
+[ "$status" = 0 ] || fail "the third run ended with status $status"
+
+echo "== Silent uninstall"
+quiet="$(registry_value "$uninstall_key" QuietUninstallString)"
+quiet="${quiet#REG_SZ }"
+[[ "$quiet" =~ ^\"([^\"]+)\"\ (.*)$ ]] || fail "the quiet uninstall command is '$quiet'"
+"$wine" "${BASH_REMATCH[1]}" ${BASH_REMATCH[2]} > "$work/uninstall.log" 2>&1 || fail "the uninstaller ended with status $?"
+# The uninstaller runs on from a copy of itself in the temporary folder.
+for _ in $(seq 200); do [ -e "$folder" ] || break; sleep 0.1; done
+[ -e "$folder" ] && fail "C:\\Program Files\\Pairfall is still there: $(find "$folder" | head -5)"
+[ -e "$shortcut" ] && fail "the Start-menu shortcut is still there"
+"$wine" reg query "$uninstall_key" > /dev/null 2>&1 && fail "the uninstall entry is still there"
+for entry in 'Settings MainLeft 3255' 'Stats TotalGames 0'; do
+    read -r section name value <<< "$entry"
+    [ "$(registry_value "$settings_key\\$section" "$name")" = "REG_SZ $value" ] || fail "the uninstall took $section\\$name"
+done
+echo "1 passed, 0 failed: installed silently, table as on Linux, dealt card $card, exited with 0, saved at exit and at the session's end, started again, uninstalled and kept the statistics"
