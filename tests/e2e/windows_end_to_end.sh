@@ -174,7 +174,8 @@ if [ -n "$linux_pairfall" ]; then
     XDG_CONFIG_HOME="$work/linux-config" QT_QPA_PLATFORM=xcb "$linux_pairfall" > "$work/linux.log" 2>&1 &
     linux_pid=$!
     linux_window="$(wait_for_window Pairfall "$linux_pid")" || fail "the Linux window did not appear"
-    read -r lx ly <<< "$(capture_table "$linux_window" "$work/linux-empty.png")" || fail "no table in the Linux window"
+    position="$(capture_table "$linux_window" "$work/linux-empty.png")" || fail "no table of 385 x 370 pixels in the Linux window: $position"
+    read -r lx ly <<< "$position"
     deal_and_select "$linux_window" "$lx" "$ly" "$work/linux-selected.png" > /dev/null || fail "the Linux window dealt no card"
     hide_card "$work/linux-selected.png" "$work/linux-outline.png"
     kill "$linux_pid"
@@ -187,7 +188,8 @@ echo "== First start"
 game_pid=$!
 window="$(wait_for_window Pairfall "$game_pid")" || fail "the main window did not appear"
 sleep 1
-read -r tx ty <<< "$(capture_table "$window" "$work/empty.png")" || fail "no table of 385 x 370 pixels in the window: $(capture_table "$window" "$work/empty.png")"
+position="$(capture_table "$window" "$work/empty.png")" || fail "no table of 385 x 370 pixels in the window: $position"
+read -r tx ty <<< "$position"
 for index in $(seq 0 11); do
     place_of "$work/empty.png" "$index" "$work/place.png"
     [ "$(differing "$work/place.png" "$pictures/69.bmp")" = 0 ] || fail "place $index is not pictures\\69.bmp pixel for pixel"
