@@ -69,6 +69,19 @@ public:
             environment.insert("XDG_CONFIG_HOME", Unused());
         }
         environment.insert("XDG_RUNTIME_DIR", m_folder.path());
+        // Qt on Windows tells a process without a console nothing otherwise.
+        environment.insert("QT_FORCE_STDERR_LOGGING", "1");
+        return environment;
+    }
+
+    // For the real program as it ships: on Windows it has no platform but
+    // Qt's windows one (the tests and window_driver run offscreen).
+    QProcessEnvironment ProgramEnvironment() const
+    {
+        QProcessEnvironment environment = Environment();
+#ifdef Q_OS_WIN
+        environment.remove("QT_QPA_PLATFORM");
+#endif
         return environment;
     }
 

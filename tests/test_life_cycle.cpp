@@ -116,7 +116,7 @@ TEST(HelpFile, BothCommandsOpenTheFileBesideTheProgram)
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
-TEST(SessionEnd, WhileItEndsAFailureIsReportedWithoutABox)
+TEST(Reports, WhileASessionEndsAFailureGoesToStandardErrorNotIntoABox)
 {
     ScriptedMessageBoxes boxes;
     ErrorBoundary errors(boxes, nullptr);

@@ -124,7 +124,7 @@ TEST_P(StoreAcrossProcesses, ASecondStartBringsTheFirstWindowToTheFrontAndEndsWi
     ASSERT_TRUE(first.waitForReadyRead(30000));
     first.readAll();
     QProcess second;
-    Start(second, PAIRFALL, home);
+    Start(second, PAIRFALL, home.ProgramEnvironment());
     ASSERT_TRUE(second.waitForFinished(30000));
     EXPECT_EQ(second.exitCode(), 0);
     ASSERT_TRUE(first.waitForReadyRead(30000));
@@ -136,8 +136,8 @@ TEST_P(StoreAcrossProcesses, OfTwoStartsAtTheSameMomentExactlyOneStaysRunning)
 {
     QProcess one;
     QProcess other;
-    Start(one, PAIRFALL, home);
-    Start(other, PAIRFALL, home);
+    Start(one, PAIRFALL, home.ProgramEnvironment());
+    Start(other, PAIRFALL, home.ProgramEnvironment());
     ASSERT_TRUE(QTest::qWaitFor([&] { return one.state() == QProcess::NotRunning || other.state() == QProcess::NotRunning; }, 30000));
     QTest::qWait(500); // time enough for the other to follow, were it going to
     EXPECT_NE(one.state(), other.state());
@@ -158,7 +158,7 @@ TEST_P(StoreAcrossProcesses, AStartAfterAKilledRunTakesOverItsLockAndSocket)
     ASSERT_TRUE(next.waitForReadyRead(30000));
     // Found by its socket, it takes the hand-over.
     QProcess later;
-    Start(later, PAIRFALL, home);
+    Start(later, PAIRFALL, home.ProgramEnvironment());
     ASSERT_TRUE(later.waitForFinished(30000));
     EXPECT_EQ(later.exitCode(), 0);
 }
