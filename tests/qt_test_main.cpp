@@ -9,6 +9,12 @@
 // player's registry otherwise), an INI file in it.
 int main(int argc, char** argv)
 {
+    // Under Wine the test run names Qt's variables PAIRFALL_QT_*: Wine drops QT_*.
+    for (const char* name : { "QPA_PLATFORM", "SCALE_FACTOR" }) {
+        const QByteArray forwarded = qgetenv(QByteArray("PAIRFALL_QT_") + name);
+        if (!forwarded.isEmpty())
+            qputenv(QByteArray("QT_") + name, forwarded);
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir config;

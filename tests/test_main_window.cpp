@@ -1,4 +1,5 @@
 // The main window and the windows it opens, on fakes.  Positions in twips, 15 to the pixel.
+#include "art/PictureScale.h"
 #include "art/StandIn.h"
 #include "art/TableGreen.h"
 #include "fakes/EventLog.h"
@@ -242,7 +243,8 @@ TEST_F(ScaledPictures, ACutShortPartnerFallsBackToTheDesignedPictureAndIsReporte
     Open(store, PAIRFALL_SOURCE_DIR "/tests/pictures/cut-partner");
     Trigger("mnuFileNew");
     EXPECT_EQ(Slot(11)->Picture(), QImage(PAIRFALL_SOURCE_DIR "/pictures/69.bmp"));
-    EXPECT_EQ(boxes.boxes, Strings { "Pairfall|The picture " PAIRFALL_SOURCE_DIR "/tests/pictures/cut-partner/pictures/69@2x.bmp could not be read: the file is cut short|OK|critical" });
+    const QString partner = ScaledPicturePath(QString::fromStdString(window->GameProcedures().EmptySlotPicturePath()), 2);
+    EXPECT_EQ(boxes.boxes, Strings { "Pairfall|The picture " + partner.toStdString() + " could not be read: the file is cut short|OK|critical" });
 }
 
 TEST_F(Menus, NewDoesNothingWhileTheWindowIsDisabled)
