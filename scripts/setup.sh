@@ -27,12 +27,16 @@ PAIRFALL_PLAY_PACKAGES=(build-essential cmake qt6-base-dev fonts-liberation)
 #                          accessibility tree and sends keys as a screen reader does
 PAIRFALL_TEST_PACKAGES=(libgtest-dev clang-format xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libx11-dev desktop-file-utils appstream dpkg-dev dbus-daemon at-spi2-core python3-pyatspi)
 
-# What the Windows build of the engine and its tests needs (scripts/test-windows):
+# What the Windows build, its tests and the installed game's run under Wine
+# need on top of packing it (scripts/test-windows):
 #   cmake make             the build
 #   g++-mingw-w64-x86-64-posix   the compiler for 64-bit Windows (MinGW-w64, POSIX threads)
 #   googletest             GoogleTest's source, built with that compiler
 #   wine64                 runs the Windows tests, headless
-PAIRFALL_WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix googletest wine64)
+#   xvfb xdotool imagemagick   an X server for the windows Wine makes, real
+#                          clicks and screenshots for the installed game's run
+#   fonts-wine             Wine's own fonts, so that Wine draws real text
+PAIRFALL_WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix googletest wine64 xvfb xdotool imagemagick fonts-wine)
 
 # What building Qt for Windows from Debian's source needs (scripts/build-qt-windows):
 #   dpkg-dev               apt-get source unpacks and patches with dpkg-source
