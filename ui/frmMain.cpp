@@ -33,8 +33,10 @@ frmMain::frmMain(const frmMainServices& services)
     setCentralWidget(m_table);
     setStatusBar(m_status);
     BuildMenus();
-    // Client area below the menu bar: the table above the status bar.
-    resize(layout::ClientArea.width(), menuBar()->sizeHint().height() + layout::ClientArea.height());
+    // Client area below the menu bar: the table above the status bar.  The
+    // bar's height as laid out at this width: on Windows its size hint is a
+    // pixel short, which took a row off the table.
+    resize(layout::ClientArea.width(), menuBar()->heightForWidth(layout::ClientArea.width()) + layout::ClientArea.height());
     connect(m_table, &Table::slotClicked, this, [this](int index) {
         if (isEnabled())
             Slot_Click(index);
