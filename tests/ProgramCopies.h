@@ -128,6 +128,18 @@ inline void Start(QProcess& process, const QString& program, const Home& home, c
     Start(process, program, home.Environment(), arguments);
 }
 
+// The next line the copy prints, without its end ("\r\n" on Windows); empty
+// if it ends or says nothing for half a minute.  Whatever it writes to
+// stderr meanwhile does not count, though on Windows it ends waitForReadyRead.
+inline QByteArray NextLine(QProcess& process)
+{
+    while (!process.canReadLine()) {
+        if (!process.waitForReadyRead(30000))
+            return {};
+    }
+    return process.readLine().trimmed();
+}
+
 inline QByteArray Contents(const QString& path)
 {
     QFile file(path);

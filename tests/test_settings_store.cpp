@@ -109,7 +109,7 @@ TEST_P(StoreAcrossProcesses, AFinishedGameSurvivesTheProcessBeingKilled)
 {
     QProcess writer;
     Start(writer, WINDOW_DRIVER, home, { "question" });
-    ASSERT_TRUE(writer.waitForReadyRead(30000)); // it prints once the game has ended
+    ASSERT_TRUE(NextLine(writer).startsWith("ready")); // once the game has ended
     writer.kill(); // SIGKILL
     writer.waitForFinished();
     EXPECT_EQ(OnDisk(home), (Entries { { "AvgCardsLeft", "0" }, { "TotalGames", "1" }, { "TotalLosses", "0" }, { "TotalWins", "1" } }));
@@ -121,14 +121,12 @@ TEST_P(StoreAcrossProcesses, ASecondStartBringsTheFirstWindowToTheFrontAndEndsWi
 {
     QProcess first;
     Start(first, WINDOW_DRIVER, home, { "behind" });
-    ASSERT_TRUE(first.waitForReadyRead(30000));
-    first.readAll();
+    ASSERT_TRUE(NextLine(first).startsWith("ready"));
     QProcess second;
     Start(second, PAIRFALL, home.ProgramEnvironment());
     ASSERT_TRUE(second.waitForFinished(30000));
     EXPECT_EQ(second.exitCode(), 0);
-    ASSERT_TRUE(first.waitForReadyRead(30000));
-    EXPECT_EQ(first.readAll(), "activated\n");
+    EXPECT_EQ(NextLine(first), "activated");
     EXPECT_FALSE(QFile::exists(home.SettingsFile()));
 }
 
@@ -150,12 +148,12 @@ TEST_P(StoreAcrossProcesses, AStartAfterAKilledRunTakesOverItsLockAndSocket)
 {
     QProcess killed;
     Start(killed, WINDOW_DRIVER, home, { "idle" });
-    ASSERT_TRUE(killed.waitForReadyRead(30000));
+    ASSERT_TRUE(NextLine(killed).startsWith("ready"));
     killed.kill(); // SIGKILL
     killed.waitForFinished();
     QProcess next;
     Start(next, WINDOW_DRIVER, home, { "idle" });
-    ASSERT_TRUE(next.waitForReadyRead(30000));
+    ASSERT_TRUE(NextLine(next).startsWith("ready"));
     // Found by its socket, it takes the hand-over.
     QProcess later;
     Start(later, PAIRFALL, home.ProgramEnvironment());
@@ -170,12 +168,10 @@ TEST_P(StoreAcrossProcesses, AStartWhileTheRunningCopyShutsDownWaitsForItsLockAn
 {
     QProcess closing;
     Start(closing, WINDOW_DRIVER, home, { "closing" });
-    ASSERT_TRUE(closing.waitForReadyRead(30000));
-    ASSERT_EQ(closing.readAll(), "unloading\n");
+    ASSERT_EQ(NextLine(closing), "unloading");
     QProcess next;
     Start(next, WINDOW_DRIVER, home, { "idle" });
-    ASSERT_TRUE(next.waitForReadyRead(30000)) << "exit status " << next.exitCode();
-    EXPECT_TRUE(next.readAll().startsWith("ready"));
+    EXPECT_TRUE(NextLine(next).startsWith("ready")) << "exit status " << next.exitCode();
     ASSERT_TRUE(closing.waitForFinished(30000));
     EXPECT_EQ(closing.exitCode(), 0);
     EXPECT_EQ(OnDisk(home), SavedOnExit("0"));
@@ -189,15 +185,14 @@ TEST_P(StoreAcrossProcesses, AStartWhoseQuestionIsCutOffByTheCopyEndingRunsItsel
 {
     QProcess stopped;
     Start(stopped, WINDOW_DRIVER, home, { "idle" });
-    ASSERT_TRUE(stopped.waitForReadyRead(30000));
+    ASSERT_TRUE(NextLine(stopped).startsWith("ready"));
     ::kill(pid_t(stopped.processId()), SIGSTOP);
     QProcess next;
     Start(next, WINDOW_DRIVER, home, { "idle" });
     QTest::qWait(500); // it has asked and waits
     stopped.kill();
     stopped.waitForFinished();
-    ASSERT_TRUE(next.waitForReadyRead(30000)) << "exit status " << next.exitCode();
-    EXPECT_TRUE(next.readAll().startsWith("ready"));
+    EXPECT_TRUE(NextLine(next).startsWith("ready")) << "exit status " << next.exitCode();
 }
 
 #endif
@@ -221,7 +216,7 @@ TEST_P(EndedBySignal, TheShutdownWritesThePositionAndTheStatisticsAndTheExitStat
     Home home(where);
     QProcess driver;
     Start(driver, WINDOW_DRIVER, home, { ending.state });
-    ASSERT_TRUE(driver.waitForReadyRead(30000));
+    ASSERT_TRUE(NextLine(driver).startsWith("ready"));
     ::kill(pid_t(driver.processId()), ending.signal);
     ASSERT_TRUE(driver.waitForFinished(30000));
     EXPECT_EQ(driver.exitCode(), 0);

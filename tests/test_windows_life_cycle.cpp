@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include <windows.h>
@@ -30,15 +31,6 @@ bool CanMakeWindows()
     return true;
 }
 
-QByteArray ReadLine(QProcess& process)
-{
-    while (!process.canReadLine()) {
-        if (!process.waitForReadyRead(30000))
-            return {};
-    }
-    return process.readLine().trimmed();
-}
-
 // The driver with native windows, in a state; its "ready" line gives the main window's handle.
 class NativeDriver {
 public:
@@ -47,7 +39,7 @@ public:
         QProcessEnvironment environment = home.Environment();
         environment.insert("QT_QPA_PLATFORM", "windows");
         pairfall::testing::Start(process, WINDOW_DRIVER, environment, { state });
-        const QByteArray line = ReadLine(process);
+        const QByteArray line = NextLine(process);
         ASSERT_TRUE(line.startsWith("ready ")) << "the driver said: " << line.toStdString() << process.readAllStandardError().toStdString();
         window = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(line.mid(6).toULongLong()));
         ASSERT_TRUE(IsWindow(window));
@@ -73,6 +65,11 @@ struct State {
     const char* state;
     std::string games; // finished before the end, each a win
 };
+
+void PrintTo(const State& state, std::ostream* out)
+{
+    *out << state.state;
+}
 
 std::string StateName(const ::testing::TestParamInfo<State>& row)
 {
@@ -104,7 +101,7 @@ TEST_P(SessionEnd, TheShutdownWritesThePositionAndTheStatisticsAndAStartRightAft
     EXPECT_FALSE(QFile::exists(driver.home.LockFile()));
     QProcess next;
     Start(next, WINDOW_DRIVER, driver.home, { "idle" });
-    EXPECT_TRUE(ReadLine(next).startsWith("ready")) << "exit status " << next.exitCode();
+    EXPECT_TRUE(NextLine(next).startsWith("ready")) << "exit status " << next.exitCode();
 }
 
 INSTANTIATE_TEST_SUITE_P(, SessionEnd, EveryState, StateName);
