@@ -26,7 +26,7 @@ shift $((OPTIND - 1))
 windows_build="$1"
 host_build="$2"
 pairfall="$windows_build/pairfall.exe"
-bare="$windows_build/bench/bench_bare_window.exe"
+bare="$windows_build/bench_bare_window.exe"
 watcher="$host_build/bench/bench_wait_mapped"
 for file in "$pairfall" "$bare" "$watcher"; do
     [[ -x "$file" ]] || { echo "missing: $file (build it first)" >&2; exit 1; }
@@ -56,6 +56,7 @@ for _ in $(seq 100); do
 done
 [[ -s "$work/display" ]] || { cat "$work/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$(tr -d '\n' < "$work/display")"
+mkdir -p "$WINEPREFIX"
 "$wineserver" -p
 "$wine" wineboot --init > "$work/wineboot.log" 2>&1
 

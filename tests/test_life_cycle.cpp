@@ -82,18 +82,6 @@ TEST_F(SingleCopy, OnWindowsTheSocketIsAPlainPipeNameEvenWithARuntimeFolderSet)
 
 #endif
 
-TEST(HelpFile, ARelativeSettingIsTakenFromTheProgramsFolder)
-{
-#ifdef Q_OS_WIN
-    EXPECT_EQ(HelpFilePath("C:/Games/Pairfall", "help/pairfall.hlp"), "C:\\Games\\Pairfall\\help\\pairfall.hlp");
-    EXPECT_EQ(HelpFilePath("C:/Games/Pairfall", "D:\\Help\\pairfall.hlp"), "D:\\Help\\pairfall.hlp");
-#else
-    EXPECT_EQ(HelpFilePath("/opt/pairfall", "help/pairfall.html"), "/opt/pairfall/help/pairfall.html");
-    EXPECT_EQ(HelpFilePath("/opt/pairfall", "/usr/share/doc/pairfall/index.html"), "/usr/share/doc/pairfall/index.html");
-#endif
-    EXPECT_EQ(HelpFilePath("/opt/pairfall", ""), "");
-}
-
 struct RecordingViewer final : HelpViewer {
     void Open(QWidget*, const std::string& helpFile, HelpCommand) override { opened.push_back(helpFile); }
     std::vector<std::string> opened;
@@ -142,22 +130,6 @@ TEST(DialogFontFamily, AboveOneToOneTheyHaveItsOutlineVersion)
 {
     for (const qreal ratio : { 1.25, 1.5, 1.75, 2.0, 3.0 })
         EXPECT_EQ(DialogFontFamily(WindowsFonts, ratio), "Microsoft Sans Serif") << ratio;
-}
-
-TEST(DialogFontFamily, AboveOneToOneWithoutTheOutlineVersionTheNextChoiceServes)
-{
-    EXPECT_EQ(DialogFontFamily({ "MS Sans Serif", "Arial" }, 2.0), "Arial");
-    EXPECT_EQ(DialogFontFamily({ "MS Sans Serif" }, 1.5), "");
-}
-
-// As on Linux, where fontconfig names some families with their foundry.
-TEST(DialogFontFamily, ElsewhereTheSameNarrowSansServesAtEveryScale)
-{
-    const QStringList linux { "DejaVu Sans", "Nimbus Sans [urw]", "Liberation Sans" };
-    EXPECT_EQ(DialogFontFamily(linux, 1.0), "Liberation Sans");
-    EXPECT_EQ(DialogFontFamily(linux, 2.0), "Liberation Sans");
-    EXPECT_EQ(DialogFontFamily({ "DejaVu Sans", "Nimbus Sans [urw]" }, 1.0), "Nimbus Sans [urw]");
-    EXPECT_EQ(DialogFontFamily({ "DejaVu Sans" }, 1.0), "");
 }
 
 }
