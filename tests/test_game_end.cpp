@@ -161,15 +161,4 @@ TEST_F(GameEnd, AFailedWriteKeepsTheCountsForTheNextTry)
     EXPECT_EQ(log.Starting("write "), StatsWrites(9, 1, 0, 1));
 }
 
-TEST_F(GameEnd, AResetWhoseWriteFailsIsAnErrorAndTheNextWriteStoresTheZeros)
-{
-    SetCounters(4, 1, 3, 12);
-    store.failCommits = true;
-    ExpectError([&] { game.Reset_Stats(); }, Kind::SettingsWrite);
-    store.failCommits = false;
-    log.Clear();
-    game.WriteStatistics();
-    EXPECT_EQ(log.Starting("write "), StatsWrites(0, 0, 0, 0));
-}
-
 }

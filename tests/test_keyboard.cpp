@@ -81,72 +81,12 @@ TEST(Accessibility, EachSlotIsACheckableButtonDescribedByItsPlace)
     }
 }
 
-TEST(Accessibility, ASlotIsCheckedExactlyWhileItsCardIsSelected)
-{
-    Player player;
-    player.Click(3);
-    player.window.State().SlotValue(3) = 4;
-    player.Click(3);
-    EXPECT_TRUE(player.Accessible(3)->state().checked);
-    player.Click(3);
-    EXPECT_FALSE(player.Accessible(3)->state().checked);
-}
-
 TEST(Accessibility, PressingASlotDoesWhatSpaceDoes)
 {
     Player player;
     player.Accessible(4)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(player.window.State().CardsLeft, 51);
     EXPECT_EQ(player.window.State().SlotValue(4), player.window.State().Deck(52).Value);
-}
-
-TEST(Keyboard, EachMovementKeyMovesTheFocusAlongTheGridAndStopsAtItsEdges)
-{
-    const struct {
-        int from;
-        Qt::Key key;
-        int to;
-    } moves[] = {
-        { 5, Qt::Key_Left, 4 },
-        { 4, Qt::Key_Left, 4 },
-        { 5, Qt::Key_Right, 6 },
-        { 7, Qt::Key_Right, 7 },
-        { 5, Qt::Key_Up, 1 },
-        { 2, Qt::Key_Up, 2 },
-        { 5, Qt::Key_Down, 9 },
-        { 10, Qt::Key_Down, 10 },
-        { 6, Qt::Key_Home, 0 },
-        { 6, Qt::Key_End, 11 },
-        { 3, Qt::Key_Tab, 4 },
-    };
-    Player player;
-    for (const auto& move : moves) {
-        player.Key(move.from, move.key);
-        EXPECT_TRUE(player.Slot(move.to)->hasFocus()) << "from " << move.from << " by " << QKeySequence(move.key).toString().toStdString();
-    }
-}
-
-TEST(Keyboard, SpaceReturnAndEnterPlayAGameExactlyAsClicksDo)
-{
-    Player clicking;
-    Player keying;
-    // Twelve deals, then every card with itself and with each card after it:
-    // selections and deselections, covers and both rule messages.
-    std::vector<int> order;
-    for (int i = 0; i < SlotCount; ++i)
-        order.push_back(i);
-    for (int first = 0; first < SlotCount; ++first) {
-        for (int second = first; second < SlotCount; ++second) {
-            order.push_back(first);
-            order.push_back(second);
-        }
-    }
-    const Qt::Key keys[] = { Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter };
-    for (std::size_t press = 0; press < order.size(); ++press) {
-        clicking.Click(order[press]);
-        keying.Key(order[press], keys[press % 3]);
-        ASSERT_EQ(Seen(keying), Seen(clicking)) << "press " << press;
-    }
 }
 
 TEST(Keyboard, AHeldKeyPressesOnce)

@@ -112,13 +112,6 @@ TEST_F(Startup, ADamagedCounterIsReportedAndCountsAsZeroWhileTheRestLoadsAndTheG
     EXPECT_EQ(window->State().CardsLeft, 52);
 }
 
-TEST_F(Shutdown, AMovedWindowWritesItsNewPosition)
-{
-    window->move(200, 150);
-    Trigger("mnuFileExit");
-    EXPECT_EQ(log.Starting("write Settings/"), (Strings { "write Settings/MainLeft=3000", "write Settings/MainTop=2250" }));
-}
-
 TEST_F(Shutdown, AMinimizedWindowWritesTheStatisticsButNoPosition)
 {
     window->setWindowState(Qt::WindowMinimized);
@@ -302,13 +295,6 @@ TEST_F(GameStats, AResetWhoseSaveFailsIsReportedAndTheNextSaveStoresZeros)
     log.Clear();
     window->close();
     EXPECT_EQ(log.Starting("write Stats/"), (Strings { "write Stats/AvgCardsLeft=0", "write Stats/TotalGames=0", "write Stats/TotalWins=0", "write Stats/TotalLosses=0" }));
-}
-
-TEST_F(GameStats, EscapeEnablesTheDisabledMainWindowAgain)
-{
-    ASSERT_FALSE(window->isEnabled());
-    QTest::keyClick(dialog, Qt::Key_Escape);
-    EXPECT_TRUE(window->isEnabled());
 }
 
 // TotalGames reads back damaged whatever is written to it, as if another run

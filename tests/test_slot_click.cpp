@@ -1,7 +1,5 @@
 #include "GameFixture.h"
 
-#include <random>
-
 namespace pairfall::testing {
 
 using SlotClick = GameFixture;
@@ -100,61 +98,5 @@ INSTANTIATE_TEST_SUITE_P(SlotClick, FullTable,
         LastClick { "PuttingBackTheSelectedCard", { 9 }, 9 },
         LastClick { "AddingAFace", { 0 }, 1 }),
     RowName);
-
-bool IsSelected(const GameState& s, Int16 slot)
-{
-    if (s.SelMode == SelectionMode::NumberSelected)
-        return s.FirstSlot == slot;
-    if (s.SelMode == SelectionMode::NothingSelected)
-        return false;
-    for (Int16 i = 1; i <= FaceCardsPerRank; ++i) {
-        if (s.FaceSlot(i) == slot)
-            return true;
-    }
-    return false;
-}
-
-// The value of the card a picture shows: 0 for none and for the empty-slot picture.
-Int16 ShownValue(const std::string& picture)
-{
-    if (picture.empty())
-        return 0;
-    const std::string fileName = picture.substr(picture.find_last_of("/\\") + 1);
-    return CardValue(static_cast<Int16>(std::stoi(fileName)));
-}
-
-// Random clicks, mostly Yes to a question and now and then a New game, until 3000 games have ended.
-TEST_F(SlotClick, RandomGamesKeepTheTableTheSelectionAndTheCountsConsistent)
-{
-    SeededRandom shuffle(20261207);
-    Game play(state, view, store, shuffle, "/opt/pairfall");
-    std::mt19937 player(4242);
-    int ends = 0;
-    while (ends < 3000) {
-        log.Clear();
-        view.answer = Answer::Yes;
-        if (player() % 4 == 0)
-            view.answer = Answer::No;
-        if (player() % 500 == 0)
-            play.New_Game();
-        else
-            play.Slot_Click(static_cast<Int16>(player() % SlotCount));
-        ends += static_cast<int>(log.Starting("box You ").size());
-        ASSERT_EQ(state.TotalGames, ends);
-        ASSERT_EQ(state.TotalWins + state.TotalLosses, ends);
-        Int16 filled = 0;
-        for (Int16 i = 0; i < SlotCount; ++i) {
-            ASSERT_EQ(state.SlotValue(i), ShownValue(view.pictures[i])) << "slot " << i;
-            if (state.GameOver == GameOverFlag::No) {
-                ASSERT_EQ(view.outlines[i], IsSelected(state, i)) << "slot " << i;
-            }
-            if (state.SlotValue(i) != 0)
-                ++filled;
-        }
-        ASSERT_EQ(state.SlotsFilled, filled);
-    }
-    EXPECT_GT(state.TotalWins, 0);
-    EXPECT_GT(state.TotalLosses, 0);
-}
 
 }
