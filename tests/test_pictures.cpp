@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -51,15 +52,28 @@ TEST(PictureFiles, EachShowsWhatTheCodeDrawsNow)
     }
 }
 
-TEST(ProgramIconFiles, EachSizeShowsWhatTheCodeDrawsNow)
+// The largest difference in any colour channel or alpha, pixel for pixel.
+int LargestDifference(const std::vector<QRgb>& a, const std::vector<QRgb>& b)
 {
-#ifdef Q_OS_WIN
-    // The icons are drawn on the build machine; MinGW's maths rounds the
-    // smooth sizes' curves a shade differently, and the program only reads the files.
-    GTEST_SKIP() << "the icon files are drawn and checked on the build machine";
-#endif
-    for (int size : ProgramIconSizes)
-        EXPECT_EQ(Pixels(QImage(QStringLiteral(PAIRFALL_SOURCE_DIR "/art/icons/") + ProgramIconFileName(size))), Pixels(DrawProgramIcon(size))) << size;
+    int largest = 0;
+    for (std::size_t k = 0; k < std::min(a.size(), b.size()); ++k) {
+        for (int shift : { 0, 8, 16, 24 })
+            largest = std::max(largest, std::abs(int((a[k] >> shift) & 0xff) - int((b[k] >> shift) & 0xff)));
+    }
+    return largest;
+}
+
+// The smooth sizes' antialiased edges round a unit either way on processors
+// with other vector units than the one that drew the files (and with
+// MinGW's Qt); any change to the drawing moves far more than that.
+TEST(ProgramIconFiles, EachSizeShowsWhatTheCodeDrawsNowToWithinARoundingUnit)
+{
+    for (int size : ProgramIconSizes) {
+        const std::vector<QRgb> file = Pixels(QImage(QStringLiteral(PAIRFALL_SOURCE_DIR "/art/icons/") + ProgramIconFileName(size)));
+        const std::vector<QRgb> drawn = Pixels(DrawProgramIcon(size));
+        ASSERT_EQ(file.size(), drawn.size()) << size;
+        EXPECT_LE(LargestDifference(file, drawn), 1) << size;
+    }
 }
 
 TEST(CardPainter, ACardShowsRedInkExactlyWhenItsSuitIsRed)
