@@ -23,7 +23,9 @@ xvfb_pid=""
 game_pid=""
 cleanup() {
     [ -n "$game_pid" ] && kill "$game_pid" 2> /dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2> /dev/null
+    # Waited for, so that it has taken its socket away before another run's
+    # server takes the same display number.
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2> /dev/null && wait "$xvfb_pid" 2> /dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -35,13 +37,25 @@ fail() {
 }
 
 # Xvfb picks a free display itself: two runs side by side (ctest -j) once
-# took the same number and played on one screen.
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || { echo "FAILED: Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -1 "$work/display")"
-for _ in $(seq 100); do xdotool getmouselocation > /dev/null 2>&1 && break; sleep 0.05; done
+# took the same number and played on one screen.  A server that ends as
+# this one starts on its number can take the new one's socket away with it:
+# a server that takes no client is started again.
+start_xvfb() {
+    rm -f "$work/display"
+    Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+    [ -s "$work/display" ] || return 1
+    export DISPLAY=":$(head -1 "$work/display")"
+    for _ in $(seq 100); do xdotool getmouselocation > /dev/null 2>&1 && return 0; sleep 0.05; done
+    kill "$xvfb_pid" 2> /dev/null && wait "$xvfb_pid" 2> /dev/null
+    xvfb_pid=""
+    return 1
+}
+start_xvfb || start_xvfb || start_xvfb || { echo "FAILED: Xvfb did not start"; exit 1; }
+# A server just up takes xdotool's connection but now and then not yet Qt's
+# ("could not connect to display"), seen on every second run at scale 2.
+sleep 1
 
 export XDG_CONFIG_HOME="$work/config"
 export QT_QPA_PLATFORM=xcb
