@@ -60,8 +60,6 @@ sleep 1
 export XDG_CONFIG_HOME="$work/config"
 export QT_QPA_PLATFORM=xcb
 export QT_SCALE_FACTOR="$scale"
-"$PAIRFALL" > "$work/pairfall.log" 2>&1 &
-game_pid=$!
 
 wait_for_window() { # title -> window id
     for _ in $(seq 200); do
@@ -89,7 +87,24 @@ shows_a_card_picture() { # x y -> true when the slot there shows some card's fil
     return 1
 }
 
-main_window="$(wait_for_window Pairfall)" || fail "the main window did not appear"
+# Now and then the game cannot reach a server that xdotool reaches ("could
+# not connect to display"): the server and the game are started afresh.
+start_game() {
+    "$PAIRFALL" > "$work/pairfall.log" 2>&1 &
+    game_pid=$!
+    main_window="$(wait_for_window Pairfall)" && return 0
+    grep -q "could not connect to display" "$work/pairfall.log" || return 1
+    kill "$game_pid" 2> /dev/null
+    kill "$xvfb_pid" 2> /dev/null && wait "$xvfb_pid" 2> /dev/null
+    start_xvfb && sleep 1 && return 2
+    return 1
+}
+for _ in 1 2 3; do
+    start_game
+    status=$?
+    [ "$status" = 2 ] || break
+done
+[ "$status" = 0 ] || fail "the main window did not appear"
 read -r wx wy ww wh <<< "$(geometry "$main_window")"
 # The table fills the client area above the 18-pixel status bar; slot 0 lies
 # 24 pixels in from its top left corner, slot 1 88 pixels right of it.
