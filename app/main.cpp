@@ -7,10 +7,13 @@
 #include "ui/MainLoop.h"
 #include "ui/ScaleFactor.h"
 #include "ui/SingleInstance.h"
+#include "ui/Translations.h"
 #include "ui/frmMain.h"
+#include "widgets/EngineTexts.h"
 #include "widgets/MessageBoxService.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char* argv[])
 {
@@ -22,6 +25,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QString::fromLatin1(pairfall::ApplicationTitle));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pairfall.Pairfall"));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3").arg(pairfall::VersionMajor).arg(pairfall::VersionMinor).arg(pairfall::VersionRevision));
+
+    // Before the single-copy check, whose box speaks the player's language too.
+    pairfall::InstallTranslations(QLocale::system().uiLanguages(), pairfall::TranslationsFolder(QCoreApplication::applicationDirPath()));
 
     // The box a second start may show carries it too.
     QApplication::setWindowIcon(pairfall::ProgramIcon());
@@ -37,7 +43,7 @@ int main(int argc, char* argv[])
     case pairfall::SingleInstance::Start::HandedOver:
         return 0;
     case pairfall::SingleInstance::Start::NoAnswer:
-        boxes.Ask(nullptr, pairfall::NoAnswerMessage, pairfall::Buttons::OK, pairfall::ApplicationTitle, pairfall::Icon::Critical);
+        boxes.Ask(nullptr, pairfall::GameText(pairfall::NoAnswerMessage), pairfall::Buttons::OK, QString::fromLatin1(pairfall::ApplicationTitle), pairfall::Icon::Critical);
         return 1;
     }
 

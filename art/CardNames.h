@@ -7,9 +7,7 @@ namespace pairfall {
 
 // The rank as printed in the card corners: "A", "2".."10", "J", "Q", "K".
 QString RankIndex(int rank);
-// "Ace", "Two", .. "King".
-QString RankName(int rank);
-// Full name of card id (1..52), e.g. "Queen of Hearts".
+// Full name of card id (1..52), e.g. "Queen of Hearts", in the player's language.
 QString CardName(int id);
 
 }

@@ -7,6 +7,7 @@
 #include "art/SuitShape.h"
 #include "game/Card.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 
@@ -41,7 +42,7 @@ QImage PaintStandIn(int id, int scale)
     font.setPixelSize(8);
     p.setFont(font);
     p.setPen(QColor(96, 96, 96));
-    p.drawText(QRectF(4.0, 64.0, CardWidth - 8.0, 22.0), Qt::AlignCenter, QStringLiteral("missing\npicture"));
+    p.drawText(QRectF(4.0, 64.0, CardWidth - 8.0, 22.0), Qt::AlignCenter, QCoreApplication::translate("StandIn", "missing\npicture"));
     p.end();
     return Opaque(canvas);
 }

@@ -24,19 +24,4 @@ bool IsRed(Suit suit)
     return suit == Suit::Diamonds || suit == Suit::Hearts;
 }
 
-QString SuitName(Suit suit)
-{
-    switch (suit) {
-    case Suit::Clubs:
-        return QStringLiteral("Clubs");
-    case Suit::Diamonds:
-        return QStringLiteral("Diamonds");
-    case Suit::Hearts:
-        return QStringLiteral("Hearts");
-    case Suit::Spades:
-        return QStringLiteral("Spades");
-    }
-    return {};
-}
-
 }

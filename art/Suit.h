@@ -15,6 +15,5 @@ enum class Suit {
 
 Suit SuitOfCard(int id);
 bool IsRed(Suit suit);
-QString SuitName(Suit suit);
 
 }

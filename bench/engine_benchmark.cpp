@@ -14,6 +14,7 @@ public:
     void SetSlotPicture(Int16, const std::string& path) override { benchmark::DoNotOptimize(path.data()); }
     void SetOutlineVisible(Int16, bool) override { }
     void SetStatusText(const std::string& text) override { benchmark::DoNotOptimize(text.data()); }
+    void SetCardsLeftStatus(Int16 cardsLeft) override { benchmark::DoNotOptimize(cardsLeft); }
     Answer MessageBox(const std::string&, Buttons, const std::string&, Icon) override { return Answer::No; }
 };
 

@@ -34,7 +34,7 @@ std::string Game::Draw()
         throw RuntimeError::SubscriptOutOfRange();
     const std::string path = CardPicturePath(m_s.Deck(m_s.CardsLeft).Id);
     m_s.CardsLeft = Sub16(m_s.CardsLeft, 1);
-    m_view.SetStatusText(CardsLeftText(m_s.CardsLeft));
+    m_view.SetCardsLeftStatus(m_s.CardsLeft);
     return path;
 }
 

@@ -2,6 +2,7 @@
 
 #include "game/GameState.h"
 #include "game/RandomSource.h"
+#include "game/RuntimeError.h"
 #include "game/SettingsStore.h"
 #include "game/TableView.h"
 
@@ -40,11 +41,11 @@ public:
     void Reset_Stats();
     // Start-up: the four counters from the store, in the order AvgCardsLeft,
     // TotalGames, TotalLosses, TotalWins.  A damaged entry leaves its counter
-    // at 0 and adds its description to problems; the other entries still load.
-    void LoadStatistics(std::vector<std::string>& problems);
+    // at 0 and is added to problems; the other entries still load.
+    void LoadStatistics(std::vector<RuntimeError>& problems);
     // After the Game Stats command: the same four reads; a damaged entry
     // keeps the counter as it is and is added to problems.
-    void ReadStatisticsBack(std::vector<std::string>& problems);
+    void ReadStatisticsBack(std::vector<RuntimeError>& problems);
     void WriteStatistics();
 
 private:

@@ -54,7 +54,7 @@ void Game::You_Win()
     RecordGameEnd(0, true);
     ClearTable();
     m_s.SlotsFilled = 0;
-    m_view.SetStatusText(CardsLeftText(m_s.CardsLeft));
+    m_view.SetCardsLeftStatus(m_s.CardsLeft);
     AskToPlayAgain(PlayAgainPrompt, WinTitle);
 }
 
@@ -104,14 +104,14 @@ namespace {
 // The four counters in the order the program reads them.  A damaged entry is
 // put in problems and leaves its counter to onError.
 template<typename OnError>
-void ReadCounters(SettingsStore& store, GameState& s, std::vector<std::string>& problems, OnError onError)
+void ReadCounters(SettingsStore& store, GameState& s, std::vector<RuntimeError>& problems, OnError onError)
 {
     const auto read = [&](Int16& counter, const char* key) {
         try {
             counter = ReadCounter(store, key);
         } catch (const RuntimeError& error) {
             onError(counter);
-            problems.push_back(error.description());
+            problems.push_back(error);
         }
     };
     read(s.AvgCardsLeft, AvgCardsLeftKey);
@@ -122,12 +122,12 @@ void ReadCounters(SettingsStore& store, GameState& s, std::vector<std::string>& 
 
 }
 
-void Game::LoadStatistics(std::vector<std::string>& problems)
+void Game::LoadStatistics(std::vector<RuntimeError>& problems)
 {
     ReadCounters(m_store, m_s, problems, [](Int16& counter) { counter = 0; });
 }
 
-void Game::ReadStatisticsBack(std::vector<std::string>& problems)
+void Game::ReadStatisticsBack(std::vector<RuntimeError>& problems)
 {
     // The store was written from these counters a moment ago: if another run
     // has damaged an entry since, the player's own count is the one to keep.

@@ -1,17 +1,106 @@
 #include "game/RuntimeError.h"
 
+#include "game/Translatable.h"
+
 namespace pairfall {
 
-RuntimeError::RuntimeError(Kind kind, const std::string& description)
-    : std::runtime_error(description)
-    , m_kind(kind)
+namespace {
+
+constexpr std::size_t LongestQuotedText = 40;
+
+std::string Describe(RuntimeError::Kind kind, const std::vector<std::string>& fields, const std::optional<RuntimeError::Setting>& setting)
+{
+    const std::string error = FillIn(ErrorText(kind), fields);
+    if (!setting)
+        return error;
+    return FillIn(SettingErrorText(), { error, setting->section + "/" + setting->key, QuotedSettingText(setting->text) });
+}
+
+}
+
+RuntimeError::RuntimeError(Kind kind, std::vector<std::string> fields)
+    : RuntimeError(kind, std::move(fields), std::nullopt)
 {
 }
 
-RuntimeError RuntimeError::Overflow() { return { Kind::Overflow, "Overflow" }; }
-RuntimeError RuntimeError::TypeMismatch() { return { Kind::TypeMismatch, "Type mismatch" }; }
-RuntimeError RuntimeError::DivisionByZero() { return { Kind::DivisionByZero, "Division by zero" }; }
-RuntimeError RuntimeError::SubscriptOutOfRange() { return { Kind::SubscriptOutOfRange, "Subscript out of range" }; }
-RuntimeError RuntimeError::FileNotFound(const std::string& path) { return { Kind::FileNotFound, "File not found: " + path }; }
+RuntimeError::RuntimeError(Kind kind, std::vector<std::string> fields, std::optional<Setting> setting)
+    : std::runtime_error(Describe(kind, fields, setting))
+    , m_kind(kind)
+    , m_fields(std::move(fields))
+    , m_setting(std::move(setting))
+{
+}
+
+RuntimeError RuntimeError::InSetting(const std::string& section, const std::string& key, const std::string& text) const
+{
+    return RuntimeError(m_kind, m_fields, Setting { section, key, text });
+}
+
+const char* ErrorText(RuntimeError::Kind kind)
+{
+    using Kind = RuntimeError::Kind;
+    switch (kind) {
+    case Kind::Overflow:
+        return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "Overflow");
+    case Kind::TypeMismatch:
+        return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "Type mismatch");
+    case Kind::DivisionByZero:
+        return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "Division by zero");
+    case Kind::SubscriptOutOfRange:
+        return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "Subscript out of range");
+    case Kind::OutOfMemory:
+        return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "Out of memory");
+    case Kind::FileNotFound:
+        return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "File not found: %1");
+    case Kind::BadPicture:
+        return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "The picture %1 could not be read: %2");
+    case Kind::PictureCutShort:
+        return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "The picture %1 could not be read: the file is cut short");
+    case Kind::PictureWrongSize:
+        return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "The picture %1 could not be read: it is %2 x %3 pixels, not %4 x %5");
+    case Kind::SettingsWrite:
+        return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "The settings could not be saved to %1: the file cannot be written (it may be read-only, a folder may stand in its place, or the disk may be full).");
+    case Kind::RegistryWrite:
+        return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "The settings could not be saved to %1: the registry key cannot be written (access to it may be denied, or the registry may be full).");
+    case Kind::HelpViewerNotStarted:
+        return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "The help viewer could not be started for %1");
+    case Kind::HelpViewerNotFound:
+        return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "The help viewer could not be found (%1 in %2)");
+    }
+    return "";
+}
+
+const char* SettingErrorText()
+{
+    return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "%1 in the setting %2: %3");
+}
+
+std::string QuotedSettingText(const std::string& text)
+{
+    std::string shown;
+    for (char c : text.substr(0, LongestQuotedText)) {
+        const auto byte = static_cast<unsigned char>(c);
+        shown += (byte < 0x20 || byte == 0x7f) ? '?' : c;
+    }
+    if (text.size() > LongestQuotedText)
+        shown += "...";
+    return "\"" + shown + "\"";
+}
+
+std::string FillIn(const std::string& text, const std::vector<std::string>& fields)
+{
+    std::string filled;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        const std::size_t field = static_cast<std::size_t>(next - '1');
+        if (text[i] == '%' && next >= '1' && next <= '9' && field < fields.size()) {
+            filled += fields[field];
+            ++i;
+        } else {
+            filled += text[i];
+        }
+    }
+    return filled;
+}
 
 }

@@ -8,22 +8,6 @@ namespace pairfall {
 
 namespace {
 
-constexpr std::size_t LongestQuotedText = 40;
-
-// The stored text as the player should see it in a report: control
-// characters made visible, and no screenful from a damaged file.
-std::string Quoted(const std::string& text)
-{
-    std::string shown;
-    for (char c : text.substr(0, LongestQuotedText)) {
-        const auto byte = static_cast<unsigned char>(c);
-        shown += (byte < 0x20 || byte == 0x7f) ? '?' : c;
-    }
-    if (text.size() > LongestQuotedText)
-        shown += "...";
-    return "\"" + shown + "\"";
-}
-
 template<typename Convert>
 auto ReadConverted(SettingsStore& store, const std::string& section, const std::string& key, const std::string& defaultText, Convert convert)
 {
@@ -31,7 +15,7 @@ auto ReadConverted(SettingsStore& store, const std::string& section, const std::
     try {
         return convert(text);
     } catch (const RuntimeError& error) {
-        throw RuntimeError(error.kind(), error.description() + " in the setting " + section + "/" + key + ": " + Quoted(text));
+        throw error.InSetting(section, key, text);
     }
 }
 

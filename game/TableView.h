@@ -24,7 +24,10 @@ public:
     // loaded is the view's to report; the slot must still name the card.
     virtual void SetSlotPicture(Int16 slot, const std::string& path) = 0;
     virtual void SetOutlineVisible(Int16 slot, bool visible) = 0;
+    // One of the texts of game/Texts.h, in English.
     virtual void SetStatusText(const std::string& text) = 0;
+    // The status line after a deal: CardsLeftText for this count.
+    virtual void SetCardsLeftStatus(Int16 cardsLeft) = 0;
     // Modal; Yes is the default of Yes/No.  Returns the button pressed.
     virtual Answer MessageBox(const std::string& prompt, Buttons buttons, const std::string& title, Icon icon = Icon::None) = 0;
 };

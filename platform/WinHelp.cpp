@@ -28,16 +28,16 @@ std::wstring ToWide(const std::string& utf8)
 
 WinHelpEntry FindWinHelp(const std::string& library, const std::string& function)
 {
-    const std::string notFound = "The help viewer could not be found (" + function + " in " + library + ")";
+    const RuntimeError notFound(RuntimeError::Kind::HelpViewerNotFound, { function, library });
     // user32 is loaded in every program with a window; LoadLibrary only
     // counts one more use of it, for as long as the program runs.
     const HMODULE loaded = LoadLibraryW(ToWide(library).c_str());
     if (!loaded)
-        throw RuntimeError(RuntimeError::Kind::FileNotFound, notFound);
+        throw notFound;
     const FARPROC entry = GetProcAddress(loaded, function.c_str());
     if (!entry) {
         FreeLibrary(loaded);
-        throw RuntimeError(RuntimeError::Kind::FileNotFound, notFound);
+        throw notFound;
     }
     return reinterpret_cast<WinHelpEntry>(reinterpret_cast<void*>(entry));
 }

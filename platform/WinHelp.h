@@ -16,7 +16,7 @@ using WinHelpEntry = int(__stdcall*)(void*, const char*, unsigned int, std::uint
 
 // Looks the function up in the library at the time of the call, so the
 // program still starts where the viewer has gone.  Throws RuntimeError
-// (FileNotFound), naming both, when either cannot be found.
+// (HelpViewerNotFound), naming both, when either cannot be found.
 WinHelpEntry FindWinHelp(const std::string& library = WinHelpLibrary, const std::string& function = WinHelpFunction);
 
 // The path as WinHelpA takes it: UTF-8 converted to the ANSI code page, a

@@ -83,18 +83,10 @@ QString QtSettingsStore::Location(const std::string& application, const Settings
     return OpenStore(application, where)->fileName();
 }
 
-std::string QtSettingsStore::WriteFailure(const std::string& application, const SettingsLocation& where)
+RuntimeError QtSettingsStore::WriteFailure(const std::string& application, const SettingsLocation& where)
 {
-    if (IsRegistry(where)) {
-        return QStringLiteral("The settings could not be saved to %1: the registry key cannot be written "
-                              "(access to it may be denied, or the registry may be full).")
-            .arg(Location(application, where))
-            .toStdString();
-    }
-    return QStringLiteral("The settings could not be saved to %1: the file cannot be written "
-                          "(it may be read-only, a folder may stand in its place, or the disk may be full).")
-        .arg(Location(application, where))
-        .toStdString();
+    const RuntimeError::Kind kind = IsRegistry(where) ? RuntimeError::Kind::RegistryWrite : RuntimeError::Kind::SettingsWrite;
+    return RuntimeError(kind, { Location(application, where).toStdString() });
 }
 
 std::string QtSettingsStore::ReadSetting(const std::string& application, const std::string& section, const std::string& key, const std::string& defaultText)
@@ -132,7 +124,7 @@ void QtSettingsStore::Commit()
         // A FormatError only says the old file had lines it could not parse;
         // the sync has rewritten the file all the same.
         if (store->status() == QSettings::AccessError)
-            throw RuntimeError(RuntimeError::Kind::SettingsWrite, WriteFailure(pending->first, m_location));
+            throw WriteFailure(pending->first, m_location);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/RuntimeError.h"
 #include "game/SettingsStore.h"
 
 #include <QString>
@@ -52,7 +53,7 @@ public:
     // An INI file holds the entries of every application.
     static QString Location(const std::string& application, const SettingsLocation& where = SettingsLocation::Native());
     // What a Commit that could not write says.
-    static std::string WriteFailure(const std::string& application, const SettingsLocation& where);
+    static RuntimeError WriteFailure(const std::string& application, const SettingsLocation& where);
 
 private:
     struct PendingWrite {

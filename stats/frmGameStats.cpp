@@ -19,9 +19,22 @@ namespace pairfall {
 
 namespace {
 
-QLabel* AddCaption(QWidget* parent, const char* name, const char* text, int left, int top, const QFont& font)
+// Where a value goes right of its captions: where it was laid out for the
+// English captions, or further right where a longer caption reaches it.
+int ValueLeft(int designed, std::initializer_list<const QLabel*> captions)
 {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    constexpr int Gap = 8;
+    int left = designed;
+    for (const QLabel* caption : captions) {
+        if (caption->geometry().right() >= designed)
+            left = std::max(left, caption->geometry().right() + 1 + Gap);
+    }
+    return left;
+}
+
+QLabel* AddCaption(QWidget* parent, const char* name, const QString& text, int left, int top, const QFont& font)
+{
+    auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -45,11 +58,13 @@ QLabel* AddValue(QWidget* parent, const char* name, int left, int top, int width
     return label;
 }
 
-QPushButton* AddButton(QWidget* parent, const char* name, const char* text, int left, int top)
+// 97 x 33, or wider where the caption needs it.
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& text, int left, int top)
 {
-    auto* button = new QPushButton(QString::fromLatin1(text), parent);
+    auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(left, top, 97, 33);
+    const QSize needed = button->sizeHint();
+    button->setGeometry(left, top, std::max(97, needed.width()), std::max(33, needed.height()));
     // Neither button answers Enter: a stray Enter must not reset the counts.
     button->setAutoDefault(false);
     button->setDefault(false);
@@ -67,30 +82,38 @@ frmGameStats::frmGameStats(QWidget* owner, SettingsStore& store, ErrorBoundary& 
     , m_resetStats(std::move(resetStats))
 {
     setObjectName(QStringLiteral("frmGameStats"));
-    setWindowTitle(QStringLiteral("Game Stats"));
+    setWindowTitle(tr("Game Stats"));
     setWindowIcon(ProgramIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setSizeGripEnabled(false);
-    resize(312, 237);
     // The window's own font, which the buttons keep: the desktop's default
     // is too wide for "Reset Game Stats" in 97 pixels.
     setFont(DialogFont(8, false));
 
-    AddCaption(this, "Label1", "Game Stats", 64, 8, DialogFont(24, true));
+    // Laid out for the English texts; a longer text in another language
+    // moves what stands right of it further right and widens the window.
+    const QLabel* title = AddCaption(this, "Label1", tr("Game Stats"), 64, 8, DialogFont(24, true));
     const QFont captionFont = DialogFont(12, true);
-    AddCaption(this, "Label2", "Total Games:", 8, 56, captionFont);
-    AddCaption(this, "Label3", "Total Wins:", 8, 88, captionFont);
-    AddCaption(this, "Label4", "Total Losses:", 8, 120, captionFont);
-    AddCaption(this, "Label5", "Avg Number of Cards Left:", 8, 152, captionFont);
-    m_lblGames = AddValue(this, "lblGames", 128, 56, 121);
-    m_lblWins = AddValue(this, "lblWins", 128, 88, 121);
-    m_lblLosses = AddValue(this, "lblLosses", 128, 120, 121);
-    m_lblAvgCards = AddValue(this, "lblAvgCards", 232, 152, 65);
+    const QLabel* games = AddCaption(this, "Label2", tr("Total Games:"), 8, 56, captionFont);
+    const QLabel* wins = AddCaption(this, "Label3", tr("Total Wins:"), 8, 88, captionFont);
+    const QLabel* losses = AddCaption(this, "Label4", tr("Total Losses:"), 8, 120, captionFont);
+    const QLabel* average = AddCaption(this, "Label5", tr("Avg Number of Cards Left:"), 8, 152, captionFont);
+    const int countsLeft = ValueLeft(128, { games, wins, losses });
+    m_lblGames = AddValue(this, "lblGames", countsLeft, 56, 121);
+    m_lblWins = AddValue(this, "lblWins", countsLeft, 88, 121);
+    m_lblLosses = AddValue(this, "lblLosses", countsLeft, 120, 121);
+    m_lblAvgCards = AddValue(this, "lblAvgCards", ValueLeft(232, { average }), 152, 65);
 
-    QPushButton* reset = AddButton(this, "cmdResetStats", "Reset Game Stats", 32, 192);
-    QPushButton* closeButton = AddButton(this, "cmdClose", "Close", 176, 192);
+    QPushButton* reset = AddButton(this, "cmdResetStats", tr("Reset Game Stats"), 32, 192);
+    QPushButton* closeButton = AddButton(this, "cmdClose", tr("Close"), std::max(176, reset->geometry().right() + 1 + 16), 192);
     setTabOrder(closeButton, reset);
     closeButton->setFocus();
+
+    constexpr int RightMargin = 15;
+    int width = 312;
+    for (const QWidget* widget : std::initializer_list<const QWidget*> { title, m_lblGames, m_lblAvgCards, closeButton })
+        width = std::max(width, widget->geometry().right() + 1 + RightMargin);
+    resize(width, std::max(237, closeButton->geometry().bottom() + 1 + 12));
 
     connect(reset, &QPushButton::clicked, this, [this] { m_errors.Run([this] { cmdResetStats_Click(); }); });
     connect(closeButton, &QPushButton::clicked, this, [this] { m_errors.Run([this] { cmdClose_Click(); }); });
@@ -110,15 +133,15 @@ void frmGameStats::Form_Load()
         Int16 value = 0;
     };
     std::array<Entry, 4> entries { { { TotalGamesKey }, { TotalLossesKey }, { TotalWinsKey }, { AvgCardsLeftKey } } };
-    std::vector<std::string> problems;
+    std::vector<RuntimeError> problems;
     for (Entry& entry : entries) {
         try {
             entry.value = ReadCounter(m_store, entry.key);
         } catch (const RuntimeError& error) {
-            problems.push_back(error.description());
+            problems.push_back(error);
         }
     }
-    m_errors.Report("", problems);
+    m_errors.Report(QString(), problems);
 
     const auto show = [](QLabel* label, Int16 value) { label->setText(QString::fromStdString(Int16ToText(value))); };
     show(m_lblGames, entries[0].value);

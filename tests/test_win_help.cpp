@@ -8,18 +8,20 @@
 
 namespace pairfall::testing {
 
-// What the help command shows in its OK box: the error's description.
+// The error the help command reports.
 template<typename F>
-std::string ErrorShown(F f)
+RuntimeError ErrorThrown(F f)
 {
     try {
         f();
     } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.kind(), RuntimeError::Kind::FileNotFound);
-        return error.what();
+        return error;
     }
-    return "no error";
+    return RuntimeError(RuntimeError::Kind::Overflow, { "no error" });
 }
+
+const std::vector<std::string> MissingFunction { "WinHelpZ", "user32" };
+const std::vector<std::string> MissingLibrary { "WinHelpA", "user32_gone" };
 
 // Looked up only: a call would open the viewer's window.
 TEST(WinHelpA, IsFoundInUser32)
@@ -29,12 +31,16 @@ TEST(WinHelpA, IsFoundInUser32)
 
 TEST(WinHelpA, AMissingFunctionIsReportedByNameNotCalled)
 {
-    EXPECT_EQ(ErrorShown([] { OpenWinHelp(0, "C:\\Help\\pairfall.hlp", 3, "user32", "WinHelpZ"); }), "The help viewer could not be found (WinHelpZ in user32)");
+    const RuntimeError error = ErrorThrown([] { OpenWinHelp(0, "C:\\Help\\pairfall.hlp", 3, "user32", "WinHelpZ"); });
+    EXPECT_EQ(error.kind(), RuntimeError::Kind::HelpViewerNotFound);
+    EXPECT_EQ(error.fields(), MissingFunction);
 }
 
 TEST(WinHelpA, AMissingLibraryIsReportedByName)
 {
-    EXPECT_EQ(ErrorShown([] { OpenWinHelp(0, "C:\\Help\\pairfall.hlp", 3, "user32_gone", "WinHelpA"); }), "The help viewer could not be found (WinHelpA in user32_gone)");
+    const RuntimeError error = ErrorThrown([] { OpenWinHelp(0, "C:\\Help\\pairfall.hlp", 3, "user32_gone", "WinHelpA"); });
+    EXPECT_EQ(error.kind(), RuntimeError::Kind::HelpViewerNotFound);
+    EXPECT_EQ(error.fields(), MissingLibrary);
 }
 
 // WinHelpA takes a single-byte path: the UTF-8 text is converted, as Qt's

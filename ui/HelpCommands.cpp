@@ -3,6 +3,7 @@
 #include "game/RuntimeError.h"
 #include "game/Texts.h"
 #include "game/Utf8Path.h"
+#include "widgets/EngineTexts.h"
 #include "widgets/MessageBoxService.h"
 
 #include <QString>
@@ -42,7 +43,7 @@ void PlatformHelpViewer::Open(QWidget*, const std::string& helpFile, HelpCommand
         return;
     if (!QFileInfo::exists(path))
         throw RuntimeError::FileNotFound(helpFile);
-    throw RuntimeError(RuntimeError::Kind::FileNotFound, "The help viewer could not be started for " + helpFile);
+    throw RuntimeError(RuntimeError::Kind::HelpViewerNotStarted, { helpFile });
 }
 
 #endif
@@ -58,16 +59,18 @@ std::string HelpFilePath(const std::string& programFolder, const std::string& he
     return Utf8FromPath(path);
 }
 
-void ShowHelp(QWidget* owner, MessageBoxService& boxes, HelpViewer& viewer, const std::string& helpFile, HelpCommand command, const std::string& caption)
+void ShowHelp(QWidget* owner, MessageBoxService& boxes, HelpViewer& viewer, const std::string& helpFile, HelpCommand command, const QString& caption)
 {
     if (helpFile.empty()) {
-        boxes.Ask(owner, NoHelpMessage, Buttons::OK, caption, Icon::Information);
+        boxes.Ask(owner, GameText(NoHelpMessage), Buttons::OK, caption, Icon::Information);
         return;
     }
     try {
         viewer.Open(owner, helpFile, command);
-    } catch (const std::exception& error) { // a RuntimeError's what() is its description
-        boxes.Ask(owner, error.what(), Buttons::OK, ApplicationTitle, Icon::None);
+    } catch (const RuntimeError& error) {
+        boxes.Ask(owner, ErrorMessage(error), Buttons::OK, QString::fromLatin1(ApplicationTitle), Icon::None);
+    } catch (const std::exception& error) {
+        boxes.Ask(owner, QString::fromLocal8Bit(error.what()), Buttons::OK, QString::fromLatin1(ApplicationTitle), Icon::None);
     }
 }
 

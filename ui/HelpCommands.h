@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 #include <string>
 
@@ -36,6 +38,6 @@ std::string HelpFilePath(const std::string& programFolder, const std::string& he
 // The Contents and Search commands.  With no help file configured the player
 // is told so; a viewer that cannot be reached is reported by its error's
 // description, never raised.
-void ShowHelp(QWidget* owner, MessageBoxService& boxes, HelpViewer& viewer, const std::string& helpFile, HelpCommand command, const std::string& caption);
+void ShowHelp(QWidget* owner, MessageBoxService& boxes, HelpViewer& viewer, const std::string& helpFile, HelpCommand command, const QString& caption);
 
 }

@@ -27,37 +27,39 @@ LoadedPicture LoadDesigned(const std::string& path, int standInScale)
     const QString file = QString::fromStdString(path);
     const QFileInfo info(file);
     if (!info.exists() || info.isDir())
-        return { StandInFor(path, standInScale), "File not found: " + path };
+        return { StandInFor(path, standInScale), RuntimeError::FileNotFound(path) };
 
     // The format is named, not guessed: a picture must be a BMP file.
     QImageReader reader(file, "bmp");
     reader.setDecideFormatFromContent(false);
     QImage image = reader.read();
     if (image.isNull()) {
-        return { StandInFor(path, standInScale),
-            "The picture " + path + " could not be read: " + reader.errorString().toStdString() };
+        return { StandInFor(path, standInScale), RuntimeError(RuntimeError::Kind::BadPicture, { path, reader.errorString().toStdString() }) };
     }
     return { image, std::nullopt };
 }
 
 // What is wrong with a double-size partner of this size, if anything.
-std::optional<std::string> ReadPartner(const QString& path, QSize size, QImage& image)
+std::optional<RuntimeError> ReadPartner(const QString& path, QSize size, QImage& image)
 {
+    const std::string name = path.toStdString();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return file.errorString().toStdString();
+        return RuntimeError(RuntimeError::Kind::BadPicture, { name, file.errorString().toStdString() });
     QByteArray bytes = file.readAll();
     QBuffer buffer(&bytes);
     QImageReader reader(&buffer, "bmp");
     reader.setDecideFormatFromContent(false);
     image = reader.read();
     if (image.isNull())
-        return reader.errorString().toStdString();
+        return RuntimeError(RuntimeError::Kind::BadPicture, { name, reader.errorString().toStdString() });
     // A BMP file gives its own length; Qt reads a cut-off one without a word.
     if (qFromLittleEndian<quint32>(bytes.constData() + 2) > static_cast<quint32>(bytes.size()))
-        return "the file is cut short";
-    if (image.size() != size)
-        return QStringLiteral("it is %1 x %2 pixels, not %3 x %4").arg(image.width()).arg(image.height()).arg(size.width()).arg(size.height()).toStdString();
+        return RuntimeError(RuntimeError::Kind::PictureCutShort, { name });
+    if (image.size() != size) {
+        const auto number = [](int n) { return std::to_string(n); };
+        return RuntimeError(RuntimeError::Kind::PictureWrongSize, { name, number(image.width()), number(image.height()), number(size.width()), number(size.height()) });
+    }
     return std::nullopt;
 }
 
@@ -78,7 +80,7 @@ int PictureScaleFor(qreal ratio)
 LoadedPicture LoadSlotPicture(const std::string& path, qreal ratio)
 {
     const int scale = PictureScaleFor(ratio);
-    std::optional<std::string> partnerProblem;
+    std::optional<RuntimeError> partnerProblem;
     if (scale == 2) {
         const QString partner = ScaledPicturePath(QString::fromStdString(path), scale);
         // The designed file is not read at all while its partner serves.
@@ -88,7 +90,6 @@ LoadedPicture LoadSlotPicture(const std::string& path, qreal ratio)
             image.setDevicePixelRatio(scale);
             if (!partnerProblem)
                 return { image, std::nullopt };
-            partnerProblem = "The picture " + partner.toStdString() + " could not be read: " + *partnerProblem;
         }
     }
     LoadedPicture loaded = LoadDesigned(path, scale);

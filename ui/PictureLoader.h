@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/RuntimeError.h"
+
 #include <QImage>
 
 #include <optional>
@@ -10,7 +12,7 @@ namespace pairfall {
 struct LoadedPicture {
     QImage image;
     // Set when a file could not be used; it names the file.
-    std::optional<std::string> problem;
+    std::optional<RuntimeError> problem;
 };
 
 // The card a picture file stands for, by its name ("7.bmp" is card 7); 0 for

@@ -6,6 +6,7 @@
 #include "ui/SlotPicture.h"
 #include "ui/StatusLine.h"
 #include "ui/Table.h"
+#include "widgets/EngineTexts.h"
 #include "widgets/ErrorBoundary.h"
 #include "widgets/MessageBoxService.h"
 
@@ -30,9 +31,9 @@ void QtTableView::SetSlotPicture(Int16 slot, const std::string& path)
     picture->SetPicture(loaded.image);
     // Screen readers name the card, which the picture only shows.
     const int id = CardIdOfPicture(path);
-    picture->setAccessibleName(id != 0 ? CardName(id) : QString::fromLatin1(EmptyPlaceName));
+    picture->setAccessibleName(id != 0 ? CardName(id) : GameText(EmptyPlaceName));
     // Each problem names its file, so a file is reported once.
-    if (loaded.problem && m_reportedPictures.insert(*loaded.problem).second)
+    if (loaded.problem && m_reportedPictures.insert(loaded.problem->description()).second)
         m_errors.Report(*loaded.problem);
 }
 
@@ -52,12 +53,17 @@ void QtTableView::SetOutlineVisible(Int16 slot, bool visible)
 
 void QtTableView::SetStatusText(const std::string& text)
 {
-    m_status.SetText(QString::fromStdString(text));
+    m_status.SetText(GameText(text.c_str()));
+}
+
+void QtTableView::SetCardsLeftStatus(Int16 cardsLeft)
+{
+    m_status.SetText(CardsLeftStatus(cardsLeft));
 }
 
 Answer QtTableView::MessageBox(const std::string& prompt, Buttons buttons, const std::string& title, Icon icon)
 {
-    return m_boxes.Ask(m_window, prompt, buttons, title, icon);
+    return m_boxes.Ask(m_window, GameText(prompt.c_str()), buttons, GameText(title.c_str()), icon);
 }
 
 }

@@ -24,6 +24,7 @@ public:
     void SetSlotPicture(Int16 slot, const std::string& path) override;
     void SetOutlineVisible(Int16 slot, bool visible) override;
     void SetStatusText(const std::string& text) override;
+    void SetCardsLeftStatus(Int16 cardsLeft) override;
     Answer MessageBox(const std::string& prompt, Buttons buttons, const std::string& title, Icon icon) override;
 
     // Reads the slots' pictures again where the screen now wants the other

@@ -2,6 +2,7 @@
 
 #include "game/Texts.h"
 #include "ui/TableLayout.h"
+#include "widgets/EngineTexts.h"
 
 #include <QAccessible>
 #include <QMouseEvent>
@@ -22,8 +23,8 @@ SlotPicture::SlotPicture(int index, const QWidget* outline, QWidget* parent)
     // inside screen pixels, Qt then left stale pixels across the table.
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(QString::fromLatin1(EmptyPlaceName));
-    setAccessibleDescription(QStringLiteral("Row %1, place %2").arg(index / layout::SlotColumns + 1).arg(index % layout::SlotColumns + 1));
+    setAccessibleName(GameText(EmptyPlaceName));
+    setAccessibleDescription(tr("Row %1, place %2").arg(index / layout::SlotColumns + 1).arg(index % layout::SlotColumns + 1));
 }
 
 bool SlotPicture::IsSelected() const

@@ -2,6 +2,7 @@
 
 #include "game/Texts.h"
 #include "ui/TableLayout.h"
+#include "widgets/EngineTexts.h"
 
 #include <QLabel>
 
@@ -13,7 +14,7 @@ StatusLine::StatusLine(QWidget* parent)
     setObjectName(QStringLiteral("sbStatusBar"));
     setFixedHeight(layout::StatusBarHeight);
     setSizeGripEnabled(false);
-    m_line = new QLabel(QString::fromLatin1(ReadyText), this);
+    m_line = new QLabel(GameText(ReadyText), this);
     m_line->setObjectName(QStringLiteral("sbStatusLine"));
     m_line->setTextFormat(Qt::PlainText);
     m_line->setContentsMargins(2, 0, 2, 0);

@@ -79,7 +79,7 @@ Table::Table(QWidget* parent)
 {
     InstallTableAccessibility();
     setObjectName(QStringLiteral("table"));
-    setAccessibleName(QStringLiteral("Table"));
+    setAccessibleName(tr("Table"));
     setAutoFillBackground(true);
     QPalette green = palette();
     green.setColor(QPalette::Window, TableGreen);

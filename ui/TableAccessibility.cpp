@@ -5,6 +5,7 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QKeySequence>
 
 namespace pairfall {
 
@@ -45,7 +46,7 @@ public:
     QStringList keyBindingsForAction(const QString& name) const override
     {
         if (name == pressAction())
-            return { QStringLiteral("Space") };
+            return { QKeySequence(Qt::Key_Space).toString(QKeySequence::NativeText) };
         return QAccessibleWidget::keyBindingsForAction(name);
     }
 

@@ -39,7 +39,7 @@ frmAbout::frmAbout(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About %1").arg(QString::fromLatin1(ApplicationTitle)));
+    setWindowTitle(tr("About %1").arg(QString::fromLatin1(ApplicationTitle)));
     setWindowIcon(ProgramIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::WindowModal);
@@ -48,9 +48,11 @@ frmAbout::frmAbout(QWidget* owner)
     setFont(DialogFont(8, false));
 
     // Created first, so it leads the tab order.
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setGeometry(283, 175, 84, 23);
+    // A caption longer than the English one widens the button to the left.
+    const int okWidth = std::max(84, ok->sizeHint().width());
+    ok->setGeometry(283 + 84 - okWidth, 175, okWidth, 23);
     ok->setDefault(true);
     ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
@@ -73,14 +75,15 @@ frmAbout::frmAbout(QWidget* owner)
     title->move(72, 8);
     title->adjustSize();
 
-    m_lblVersion = new QLabel(QStringLiteral("Version 1.0"), this);
+    // The caption it was laid out with, until Form_Load sets the version.
+    m_lblVersion = new QLabel(tr("Version %1.%2").arg(1).arg(0), this);
     m_lblVersion->setObjectName(QStringLiteral("lblVersion"));
     m_lblVersion->setTextFormat(Qt::PlainText);
     m_lblVersion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A default font taller than 15 pixels grows the label rather than cut it.
     m_lblVersion->setGeometry(70, 52, 259, std::max(15, m_lblVersion->sizeHint().height()));
 
-    auto* description = new QLabel(QStringLiteral("App Description"), this);
+    auto* description = new QLabel(tr("App Description"), this);
     description->setObjectName(QStringLiteral("lblDescription"));
     description->setTextFormat(Qt::PlainText);
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -94,7 +97,7 @@ frmAbout::frmAbout(QWidget* owner)
 
 void frmAbout::Form_Load()
 {
-    m_lblVersion->setText(QStringLiteral("Version %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision));
+    m_lblVersion->setText(tr("Version %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision));
 }
 
 void frmAbout::cmdOK_Click()

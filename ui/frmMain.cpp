@@ -59,20 +59,20 @@ QAction* frmMain::AddCommand(QMenu* menu, const char* name, const QString& capti
 
 void frmMain::BuildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* newGame = AddCommand(file, "mnuFileNew", QStringLiteral("&New"), &frmMain::mnuFileNew_Click);
+    QAction* newGame = AddCommand(file, "mnuFileNew", tr("&New"), &frmMain::mnuFileNew_Click);
     newGame->setShortcut(QKeySequence(Qt::Key_F2));
-    AddCommand(file, "mnuGameStats", QStringLiteral("&Game Stats"), &frmMain::mnuGameStats_Click);
+    AddCommand(file, "mnuGameStats", tr("&Game Stats"), &frmMain::mnuGameStats_Click);
     file->addSeparator()->setObjectName(QStringLiteral("mnuFileBar1"));
-    AddCommand(file, "mnuFileExit", QStringLiteral("E&xit"), &frmMain::mnuFileExit_Click);
+    AddCommand(file, "mnuFileExit", tr("E&xit"), &frmMain::mnuFileExit_Click);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    AddCommand(help, "mnuHelpContents", QStringLiteral("&Contents"), &frmMain::mnuHelpContents_Click);
-    AddCommand(help, "mnuHelpSearch", QStringLiteral("&Search For Help On..."), &frmMain::mnuHelpSearch_Click);
+    AddCommand(help, "mnuHelpContents", tr("&Contents"), &frmMain::mnuHelpContents_Click);
+    AddCommand(help, "mnuHelpSearch", tr("&Search For Help On..."), &frmMain::mnuHelpSearch_Click);
     help->addSeparator()->setObjectName(QStringLiteral("mnuHelpBar1"));
-    AddCommand(help, "mnuHelpAbout", QStringLiteral("&About %1...").arg(QString::fromLatin1(ApplicationTitle)), &frmMain::mnuHelpAbout_Click);
+    AddCommand(help, "mnuHelpAbout", tr("&About %1...").arg(QString::fromLatin1(ApplicationTitle)), &frmMain::mnuHelpAbout_Click);
 }
 
 bool frmMain::event(QEvent* event)
@@ -87,7 +87,7 @@ void frmMain::Form_Load()
 {
     // A damaged entry must not lock the player out: it is reported, its
     // default is used, and the next write replaces it.
-    std::vector<std::string> problems;
+    std::vector<RuntimeError> problems;
     m_errors.Run([&] {
         RestorePosition(problems);
         m_game.LoadStatistics(problems);
@@ -95,16 +95,16 @@ void frmMain::Form_Load()
         m_game.Shuffle_Deck();
         m_state.GameOver = GameOverFlag::No;
     });
-    m_errors.Report("Some saved settings could not be read; their defaults are used instead:", problems);
+    m_errors.Report(tr("Some saved settings could not be read; their defaults are used instead:"), problems);
 }
 
-void frmMain::RestorePosition(std::vector<std::string>& problems)
+void frmMain::RestorePosition(std::vector<RuntimeError>& problems)
 {
     const auto read = [&](const char* key) {
         try {
             return ReadWindowCoordinate(m_services.store, key);
         } catch (const RuntimeError& error) {
-            problems.push_back(error.description());
+            problems.push_back(error);
             return DefaultWindowTwips;
         }
     };
@@ -174,9 +174,9 @@ void frmMain::mnuGameStats_Click()
     m_registry.Register(dialog);
     dialog->Form_Load();
     dialog->show();
-    std::vector<std::string> problems;
+    std::vector<RuntimeError> problems;
     m_game.ReadStatisticsBack(problems);
-    m_errors.Report("Some saved statistics could not be read back; the counts of this run are kept:", problems);
+    m_errors.Report(tr("Some saved statistics could not be read back; the counts of this run are kept:"), problems);
 }
 
 void frmMain::Reset_Stats()
@@ -191,12 +191,12 @@ void frmMain::mnuFileExit_Click()
 
 void frmMain::mnuHelpContents_Click()
 {
-    ShowHelp(this, m_services.boxes, m_services.help, HelpFilePath(m_services.programFolder, m_services.helpFile), HelpCommand::Contents, windowTitle().toStdString());
+    ShowHelp(this, m_services.boxes, m_services.help, HelpFilePath(m_services.programFolder, m_services.helpFile), HelpCommand::Contents, windowTitle());
 }
 
 void frmMain::mnuHelpSearch_Click()
 {
-    ShowHelp(this, m_services.boxes, m_services.help, HelpFilePath(m_services.programFolder, m_services.helpFile), HelpCommand::PartialKey, windowTitle().toStdString());
+    ShowHelp(this, m_services.boxes, m_services.help, HelpFilePath(m_services.programFolder, m_services.helpFile), HelpCommand::PartialKey, windowTitle());
 }
 
 void frmMain::mnuHelpAbout_Click()

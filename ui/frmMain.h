@@ -74,7 +74,7 @@ protected:
 private:
     void BuildMenus();
     QAction* AddCommand(QMenu* menu, const char* name, const QString& caption, void (frmMain::*handler)());
-    void RestorePosition(std::vector<std::string>& problems);
+    void RestorePosition(std::vector<RuntimeError>& problems);
 
     frmMainServices m_services;
     GameState m_state;

@@ -2,7 +2,10 @@
 
 #include "game/TableView.h"
 #include "game/Texts.h"
+#include "widgets/EngineTexts.h"
 #include "widgets/MessageBoxService.h"
+
+#include <QString>
 
 #include <cstdio>
 #include <new>
@@ -31,33 +34,41 @@ bool ErrorBoundary::Run(const std::function<void()>& handler)
         handler();
         return true;
     } catch (const RuntimeError& error) {
-        Report(error.description());
+        Report(error);
     } catch (const std::bad_alloc&) {
-        Report("Out of memory");
+        Report(RuntimeError(RuntimeError::Kind::OutOfMemory));
     } catch (const std::exception& error) {
-        Report(error.what());
+        Report(QString::fromLocal8Bit(error.what()));
     }
     return false;
 }
 
-void ErrorBoundary::Report(const std::string& description)
+void ErrorBoundary::Report(const RuntimeError& error)
 {
-    if (g_withoutBoxes > 0) {
-        std::fprintf(stderr, "%s: %s\n", ApplicationTitle, description.c_str());
-        std::fflush(stderr);
-        return;
-    }
-    m_boxes.Ask(m_parent, description, Buttons::OK, ApplicationTitle, Icon::Critical);
+    Report(ErrorMessage(error));
 }
 
-void ErrorBoundary::Report(const std::string& heading, const std::vector<std::string>& problems)
+void ErrorBoundary::Report(const QString& heading, const std::vector<RuntimeError>& problems)
 {
     if (problems.empty())
         return;
-    std::string message = heading;
-    for (const std::string& problem : problems)
-        message += (message.empty() ? "" : "\n") + problem;
+    QString message = heading;
+    for (const RuntimeError& problem : problems) {
+        if (!message.isEmpty())
+            message += QLatin1Char('\n');
+        message += ErrorMessage(problem);
+    }
     Report(message);
+}
+
+void ErrorBoundary::Report(const QString& message)
+{
+    if (g_withoutBoxes > 0) {
+        std::fprintf(stderr, "%s: %s\n", ApplicationTitle, message.toLocal8Bit().constData());
+        std::fflush(stderr);
+        return;
+    }
+    m_boxes.Ask(m_parent, message, Buttons::OK, QString::fromLatin1(ApplicationTitle), Icon::Critical);
 }
 
 }

@@ -4,9 +4,9 @@
 
 #include <exception>
 #include <functional>
-#include <string>
 #include <vector>
 
+class QString;
 class QWidget;
 
 namespace pairfall {
@@ -33,11 +33,14 @@ public:
 
     // True when the handler ran to its end.
     bool Run(const std::function<void()>& handler);
-    void Report(const std::string& description);
-    // One report for several problems, under a heading; none when there are none.
-    void Report(const std::string& heading, const std::vector<std::string>& problems);
+    void Report(const RuntimeError& error);
+    // One report for several problems, under a heading (it may be empty);
+    // none when there are none.
+    void Report(const QString& heading, const std::vector<RuntimeError>& problems);
 
 private:
+    void Report(const QString& message);
+
     MessageBoxService& m_boxes;
     QWidget* m_parent;
 };

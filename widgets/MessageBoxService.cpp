@@ -4,12 +4,12 @@
 
 namespace pairfall {
 
-Answer QtMessageBoxService::Ask(QWidget* parent, const std::string& prompt, Buttons buttons, const std::string& title, Icon icon)
+Answer QtMessageBoxService::Ask(QWidget* parent, const QString& prompt, Buttons buttons, const QString& title, Icon icon)
 {
     QMessageBox box(parent);
     box.setObjectName(QStringLiteral("MsgBox"));
-    box.setWindowTitle(QString::fromStdString(title));
-    box.setText(QString::fromStdString(prompt));
+    box.setWindowTitle(title);
+    box.setText(prompt);
     box.setTextFormat(Qt::PlainText);
     switch (icon) {
     case Icon::None:

@@ -24,7 +24,7 @@ void MemorySettingsStore::Commit()
 {
     m_log.Add("commit");
     if (failCommits)
-        throw RuntimeError(RuntimeError::Kind::SettingsWrite, "The settings could not be saved (test store set to fail)");
+        throw RuntimeError(RuntimeError::Kind::SettingsWrite, { "the test store, set to fail" });
 }
 
 void MemorySettingsStore::Set(const std::string& section, const std::string& key, const std::string& text)

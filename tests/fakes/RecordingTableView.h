@@ -3,6 +3,7 @@
 #include "fakes/EventLog.h"
 #include "game/GameState.h"
 #include "game/TableView.h"
+#include "game/Texts.h"
 
 #include <algorithm>
 #include <array>
@@ -37,6 +38,13 @@ public:
     {
         status = text;
         log.Add("status " + text);
+    }
+    // The English the window would show for the count.
+    void SetCardsLeftStatus(Int16 cardsLeft) override
+    {
+        std::string text = CardsLeftText;
+        text.replace(text.find("%n"), 2, std::to_string(cardsLeft));
+        SetStatusText(text);
     }
     Answer MessageBox(const std::string& prompt, Buttons buttons, const std::string& title, Icon icon) override
     {

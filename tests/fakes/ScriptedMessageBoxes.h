@@ -11,11 +11,12 @@ namespace pairfall::testing {
 // "title|prompt|YesNo", with "|information" or "|critical" for its icon; a
 // question is answered No.
 struct ScriptedMessageBoxes final : MessageBoxService {
-    Answer Ask(QWidget*, const std::string& prompt, Buttons buttons, const std::string& title, Icon icon) override
+    Answer Ask(QWidget*, const QString& prompt, Buttons buttons, const QString& title, Icon icon) override
     {
-        std::string box = title + "|" + prompt + "|OK";
+        const std::string text = title.toStdString() + "|" + prompt.toStdString();
+        std::string box = text + "|OK";
         if (buttons == Buttons::YesNo)
-            box = title + "|" + prompt + "|YesNo";
+            box = text + "|YesNo";
         if (icon == Icon::Information)
             box += "|information";
         if (icon == Icon::Critical)

@@ -1,0 +1,82 @@
+#include "ui/Translations.h"
+
+#include "game/Texts.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <memory>
+
+namespace pairfall {
+
+namespace {
+
+// What Qt itself says to the player here, in Qt's own contexts: the message
+// boxes' buttons, and a slot's action and key as a screen reader names them.
+// Qt's translations are searched first; these serve a language Qt has none
+// for (Debian's Qt has no Swedish).
+[[maybe_unused]] constexpr const char* QtTexts[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+    QT_TRANSLATE_NOOP("QAccessibleActionInterface", "Press"),
+    QT_TRANSLATE_NOOP("QAccessibleActionInterface", "SetFocus"),
+    QT_TRANSLATE_NOOP("QShortcut", "Space"),
+};
+
+// The names under which a list of languages asks for the program's English.
+bool IsEnglish(const QString& name, const QLocale& locale)
+{
+    return locale.language() == QLocale::English || name == QLatin1String("C") || name == QLatin1String("POSIX");
+}
+
+// A translation of this program translates its first text.
+bool IsThisProgramsTranslation(const QTranslator& translator)
+{
+    return !translator.translate(TextsContext, ReadyText).isEmpty();
+}
+
+// Qt's own texts: the buttons of the message boxes, what screen readers say
+// of actions and keys.  The system's copy where it has one (Linux), else the
+// program's (Windows).
+void InstallQtTranslation(const QLocale& locale, const QString& folder)
+{
+    auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
+    for (const QString& place : { QLibraryInfo::path(QLibraryInfo::TranslationsPath), folder }) {
+        if (translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), place)) {
+            QCoreApplication::installTranslator(translator.release());
+            return;
+        }
+    }
+}
+
+}
+
+QString TranslationsFolder(const QString& programFolder)
+{
+    return programFolder + QStringLiteral("/translations");
+}
+
+QString InstallTranslations(const QStringList& uiLanguages, const QString& folder)
+{
+    for (const QString& name : uiLanguages) {
+        const QLocale locale(name);
+        if (IsEnglish(name, locale))
+            return {};
+        // An unknown or malformed name stands for no language at all.
+        if (locale.language() == QLocale::C)
+            continue;
+        auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
+        if (!translator->load(locale, QStringLiteral("pairfall"), QStringLiteral("_"), folder) || !IsThisProgramsTranslation(*translator))
+            continue;
+        const QString language = translator->language();
+        QCoreApplication::installTranslator(translator.release());
+        InstallQtTranslation(locale, folder);
+        return language;
+    }
+    return {};
+}
+
+}
