@@ -5,353 +5,353 @@
     <name>CardNames</name>
     <message>
         <source>Ace of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz-Ass</translation>
     </message>
     <message>
         <source>Two of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz-Zwei</translation>
     </message>
     <message>
         <source>Three of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz-Drei</translation>
     </message>
     <message>
         <source>Four of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz-Vier</translation>
     </message>
     <message>
         <source>Five of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz-Fünf</translation>
     </message>
     <message>
         <source>Six of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz-Sechs</translation>
     </message>
     <message>
         <source>Seven of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz-Sieben</translation>
     </message>
     <message>
         <source>Eight of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz-Acht</translation>
     </message>
     <message>
         <source>Nine of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz-Neun</translation>
     </message>
     <message>
         <source>Ten of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz-Zehn</translation>
     </message>
     <message>
         <source>Jack of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz-Bube</translation>
     </message>
     <message>
         <source>Queen of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz-Dame</translation>
     </message>
     <message>
         <source>King of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz-König</translation>
     </message>
     <message>
         <source>Ace of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Karo-Ass</translation>
     </message>
     <message>
         <source>Two of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Karo-Zwei</translation>
     </message>
     <message>
         <source>Three of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Karo-Drei</translation>
     </message>
     <message>
         <source>Four of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Karo-Vier</translation>
     </message>
     <message>
         <source>Five of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Karo-Fünf</translation>
     </message>
     <message>
         <source>Six of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Karo-Sechs</translation>
     </message>
     <message>
         <source>Seven of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Karo-Sieben</translation>
     </message>
     <message>
         <source>Eight of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Karo-Acht</translation>
     </message>
     <message>
         <source>Nine of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Karo-Neun</translation>
     </message>
     <message>
         <source>Ten of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Karo-Zehn</translation>
     </message>
     <message>
         <source>Jack of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Karo-Bube</translation>
     </message>
     <message>
         <source>Queen of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Karo-Dame</translation>
     </message>
     <message>
         <source>King of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Karo-König</translation>
     </message>
     <message>
         <source>Ace of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz-Ass</translation>
     </message>
     <message>
         <source>Two of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz-Zwei</translation>
     </message>
     <message>
         <source>Three of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz-Drei</translation>
     </message>
     <message>
         <source>Four of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz-Vier</translation>
     </message>
     <message>
         <source>Five of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz-Fünf</translation>
     </message>
     <message>
         <source>Six of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz-Sechs</translation>
     </message>
     <message>
         <source>Seven of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz-Sieben</translation>
     </message>
     <message>
         <source>Eight of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz-Acht</translation>
     </message>
     <message>
         <source>Nine of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz-Neun</translation>
     </message>
     <message>
         <source>Ten of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz-Zehn</translation>
     </message>
     <message>
         <source>Jack of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz-Bube</translation>
     </message>
     <message>
         <source>Queen of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz-Dame</translation>
     </message>
     <message>
         <source>King of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz-König</translation>
     </message>
     <message>
         <source>Ace of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Pik-Ass</translation>
     </message>
     <message>
         <source>Two of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Pik-Zwei</translation>
     </message>
     <message>
         <source>Three of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Pik-Drei</translation>
     </message>
     <message>
         <source>Four of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Pik-Vier</translation>
     </message>
     <message>
         <source>Five of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Pik-Fünf</translation>
     </message>
     <message>
         <source>Six of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Pik-Sechs</translation>
     </message>
     <message>
         <source>Seven of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Pik-Sieben</translation>
     </message>
     <message>
         <source>Eight of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Pik-Acht</translation>
     </message>
     <message>
         <source>Nine of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Pik-Neun</translation>
     </message>
     <message>
         <source>Ten of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Pik-Zehn</translation>
     </message>
     <message>
         <source>Jack of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Pik-Bube</translation>
     </message>
     <message>
         <source>Queen of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Pik-Dame</translation>
     </message>
     <message>
         <source>King of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Pik-König</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message numerus="yes">
         <source>There are %n cards left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Noch %n Karte übrig</numerusform>
+            <numerusform>Noch %n Karten übrig</numerusform>
         </translation>
     </message>
     <message>
         <source>Would you like to play again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie noch einmal spielen?</translation>
     </message>
     <message>
         <source>Cards do NOT total 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Karten ergeben NICHT 10</translation>
     </message>
     <message>
         <source>You must select all four facecards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen alle vier Bildkarten auswählen.</translation>
     </message>
     <message>
         <source>You lose, would you like to play again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben verloren. Möchten Sie noch einmal spielen?</translation>
     </message>
     <message>
         <source>You LOSE</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben VERLOREN</translation>
     </message>
     <message>
         <source>You WIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben GEWONNEN</translation>
     </message>
     <message>
         <source>Empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerer Platz</translation>
     </message>
     <message>
         <source>Unable to display Help Contents. There is no Help associated with this project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Hilfeinhalt kann nicht angezeigt werden. Zu diesem Projekt ist keine Hilfe vorhanden.</translation>
     </message>
     <message>
         <source>Pairfall is already running but does not answer. Close it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pairfall läuft bereits, reagiert aber nicht. Beenden Sie Pairfall und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
     <name>QAccessibleActionInterface</name>
     <message>
         <source>Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken</translation>
     </message>
     <message>
         <source>SetFocus</source>
-        <translation type="unfinished"></translation>
+        <translation>Fokus setzen</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nein</translation>
     </message>
 </context>
 <context>
     <name>QShortcut</name>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Leertaste</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Überlauf</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Typen unverträglich</translation>
     </message>
     <message>
         <source>Division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Division durch Null</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Index außerhalb des gültigen Bereichs</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genügend Speicher</translation>
     </message>
     <message>
         <source>File not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden: %1</translation>
     </message>
     <message>
         <source>The picture %1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild %1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>The picture %1 could not be read: the file is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild %1 konnte nicht gelesen werden: Die Datei ist unvollständig</translation>
     </message>
     <message>
         <source>The picture %1 could not be read: it is %2 x %3 pixels, not %4 x %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild %1 konnte nicht gelesen werden: Es ist %2 x %3 Pixel groß statt %4 x %5</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1: the file cannot be written (it may be read-only, a folder may stand in its place, or the disk may be full).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden: Die Datei kann nicht geschrieben werden (vielleicht ist sie schreibgeschützt, an ihrer Stelle steht ein Ordner oder der Datenträger ist voll).</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1: the registry key cannot be written (access to it may be denied, or the registry may be full).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden: Der Registrierungsschlüssel kann nicht geschrieben werden (vielleicht wird der Zugriff verweigert oder die Registrierung ist voll).</translation>
     </message>
     <message>
         <source>The help viewer could not be started for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfeanzeige konnte für %1 nicht gestartet werden</translation>
     </message>
     <message>
         <source>The help viewer could not be found (%1 in %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfeanzeige wurde nicht gefunden (%1 in %2)</translation>
     </message>
     <message>
         <source>%1 in the setting %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in der Einstellung %2: %3</translation>
     </message>
 </context>
 <context>
@@ -359,118 +359,119 @@
     <message>
         <source>missing
 picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild
+fehlt</translation>
     </message>
 </context>
 <context>
     <name>pairfall::SlotPicture</name>
     <message>
         <source>Row %1, place %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihe %1, Platz %2</translation>
     </message>
 </context>
 <context>
     <name>pairfall::Table</name>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieltisch</translation>
     </message>
 </context>
 <context>
     <name>pairfall::frmAbout</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Version %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2</translation>
     </message>
     <message>
         <source>App Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmbeschreibung</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>pairfall::frmGameStats</name>
     <message>
         <source>Game Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielstatistik</translation>
     </message>
     <message>
         <source>Total Games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiele gesamt:</translation>
     </message>
     <message>
         <source>Total Wins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen:</translation>
     </message>
     <message>
         <source>Total Losses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verloren:</translation>
     </message>
     <message>
         <source>Avg Number of Cards Left:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ø Karten übrig:</translation>
     </message>
     <message>
         <source>Reset Game Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik zurücksetzen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>pairfall::frmMain</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Spiel</translation>
     </message>
     <message>
         <source>&amp;Game Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spielstatistik</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>&amp;Search For Help On...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe &amp;durchsuchen...</translation>
     </message>
     <message>
         <source>&amp;About %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber %1...</translation>
     </message>
     <message>
         <source>Some saved settings could not be read; their defaults are used instead:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige gespeicherte Einstellungen konnten nicht gelesen werden; stattdessen werden ihre Standardwerte verwendet:</translation>
     </message>
     <message>
         <source>Some saved statistics could not be read back; the counts of this run are kept:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige gespeicherte Statistikwerte konnten nicht zurückgelesen werden; die Zählerstände dieser Sitzung bleiben erhalten:</translation>
     </message>
 </context>
 </TS>

@@ -5,353 +5,353 @@
     <name>CardNames</name>
     <message>
         <source>Ace of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>As de tréboles</translation>
     </message>
     <message>
         <source>Two of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos de tréboles</translation>
     </message>
     <message>
         <source>Three of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tres de tréboles</translation>
     </message>
     <message>
         <source>Four of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuatro de tréboles</translation>
     </message>
     <message>
         <source>Five of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinco de tréboles</translation>
     </message>
     <message>
         <source>Six of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Seis de tréboles</translation>
     </message>
     <message>
         <source>Seven of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Siete de tréboles</translation>
     </message>
     <message>
         <source>Eight of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocho de tréboles</translation>
     </message>
     <message>
         <source>Nine of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueve de tréboles</translation>
     </message>
     <message>
         <source>Ten of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Diez de tréboles</translation>
     </message>
     <message>
         <source>Jack of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Jota de tréboles</translation>
     </message>
     <message>
         <source>Queen of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Reina de tréboles</translation>
     </message>
     <message>
         <source>King of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Rey de tréboles</translation>
     </message>
     <message>
         <source>Ace of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>As de diamantes</translation>
     </message>
     <message>
         <source>Two of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos de diamantes</translation>
     </message>
     <message>
         <source>Three of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Tres de diamantes</translation>
     </message>
     <message>
         <source>Four of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuatro de diamantes</translation>
     </message>
     <message>
         <source>Five of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinco de diamantes</translation>
     </message>
     <message>
         <source>Six of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Seis de diamantes</translation>
     </message>
     <message>
         <source>Seven of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Siete de diamantes</translation>
     </message>
     <message>
         <source>Eight of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocho de diamantes</translation>
     </message>
     <message>
         <source>Nine of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueve de diamantes</translation>
     </message>
     <message>
         <source>Ten of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Diez de diamantes</translation>
     </message>
     <message>
         <source>Jack of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Jota de diamantes</translation>
     </message>
     <message>
         <source>Queen of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Reina de diamantes</translation>
     </message>
     <message>
         <source>King of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Rey de diamantes</translation>
     </message>
     <message>
         <source>Ace of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>As de corazones</translation>
     </message>
     <message>
         <source>Two of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos de corazones</translation>
     </message>
     <message>
         <source>Three of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tres de corazones</translation>
     </message>
     <message>
         <source>Four of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuatro de corazones</translation>
     </message>
     <message>
         <source>Five of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinco de corazones</translation>
     </message>
     <message>
         <source>Six of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Seis de corazones</translation>
     </message>
     <message>
         <source>Seven of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Siete de corazones</translation>
     </message>
     <message>
         <source>Eight of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocho de corazones</translation>
     </message>
     <message>
         <source>Nine of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueve de corazones</translation>
     </message>
     <message>
         <source>Ten of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Diez de corazones</translation>
     </message>
     <message>
         <source>Jack of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Jota de corazones</translation>
     </message>
     <message>
         <source>Queen of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Reina de corazones</translation>
     </message>
     <message>
         <source>King of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Rey de corazones</translation>
     </message>
     <message>
         <source>Ace of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>As de picas</translation>
     </message>
     <message>
         <source>Two of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos de picas</translation>
     </message>
     <message>
         <source>Three of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Tres de picas</translation>
     </message>
     <message>
         <source>Four of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuatro de picas</translation>
     </message>
     <message>
         <source>Five of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinco de picas</translation>
     </message>
     <message>
         <source>Six of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Seis de picas</translation>
     </message>
     <message>
         <source>Seven of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Siete de picas</translation>
     </message>
     <message>
         <source>Eight of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocho de picas</translation>
     </message>
     <message>
         <source>Nine of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueve de picas</translation>
     </message>
     <message>
         <source>Ten of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Diez de picas</translation>
     </message>
     <message>
         <source>Jack of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Jota de picas</translation>
     </message>
     <message>
         <source>Queen of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Reina de picas</translation>
     </message>
     <message>
         <source>King of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Rey de picas</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message numerus="yes">
         <source>There are %n cards left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Queda %n carta</numerusform>
+            <numerusform>Quedan %n cartas</numerusform>
         </translation>
     </message>
     <message>
         <source>Would you like to play again?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea volver a jugar?</translation>
     </message>
     <message>
         <source>Cards do NOT total 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Las cartas NO suman 10</translation>
     </message>
     <message>
         <source>You must select all four facecards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe seleccionar las cuatro figuras.</translation>
     </message>
     <message>
         <source>You lose, would you like to play again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha perdido. ¿Desea volver a jugar?</translation>
     </message>
     <message>
         <source>You LOSE</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha PERDIDO</translation>
     </message>
     <message>
         <source>You WIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha GANADO</translation>
     </message>
     <message>
         <source>Empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición vacía</translation>
     </message>
     <message>
         <source>Unable to display Help Contents. There is no Help associated with this project.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede mostrar el contenido de la Ayuda. Este proyecto no tiene ninguna Ayuda asociada.</translation>
     </message>
     <message>
         <source>Pairfall is already running but does not answer. Close it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pairfall ya se está ejecutando, pero no responde. Ciérrelo e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
     <name>QAccessibleActionInterface</name>
     <message>
         <source>Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsar</translation>
     </message>
     <message>
         <source>SetFocus</source>
-        <translation type="unfinished"></translation>
+        <translation>PonerFoco</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sí</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
 </context>
 <context>
     <name>QShortcut</name>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbordamiento</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>No coinciden los tipos</translation>
     </message>
     <message>
         <source>Division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>División por cero</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>El subíndice está fuera del intervalo</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insuficiente</translation>
     </message>
     <message>
         <source>File not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el archivo: %1</translation>
     </message>
     <message>
         <source>The picture %1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la imagen %1: %2</translation>
     </message>
     <message>
         <source>The picture %1 could not be read: the file is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la imagen %1: el archivo está truncado</translation>
     </message>
     <message>
         <source>The picture %1 could not be read: it is %2 x %3 pixels, not %4 x %5</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la imagen %1: mide %2 x %3 píxeles en lugar de %4 x %5</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1: the file cannot be written (it may be read-only, a folder may stand in its place, or the disk may be full).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la configuración en %1: no se puede escribir en el archivo (puede que sea de solo lectura, que haya una carpeta en su lugar o que el disco esté lleno).</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1: the registry key cannot be written (access to it may be denied, or the registry may be full).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la configuración en %1: no se puede escribir en la clave del Registro (puede que se deniegue el acceso o que el Registro esté lleno).</translation>
     </message>
     <message>
         <source>The help viewer could not be started for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar el visor de la Ayuda para %1</translation>
     </message>
     <message>
         <source>The help viewer could not be found (%1 in %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el visor de la Ayuda (%1 en %2)</translation>
     </message>
     <message>
         <source>%1 in the setting %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en el ajuste %2: %3</translation>
     </message>
 </context>
 <context>
@@ -359,118 +359,119 @@
     <message>
         <source>missing
 picture</source>
-        <translation type="unfinished"></translation>
+        <translation>sin
+imagen</translation>
     </message>
 </context>
 <context>
     <name>pairfall::SlotPicture</name>
     <message>
         <source>Row %1, place %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila %1, posición %2</translation>
     </message>
 </context>
 <context>
     <name>pairfall::Table</name>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesa de juego</translation>
     </message>
 </context>
 <context>
     <name>pairfall::frmAbout</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Version %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1.%2</translation>
     </message>
     <message>
         <source>App Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción de la aplicación</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>pairfall::frmGameStats</name>
     <message>
         <source>Game Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>Total Games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas:</translation>
     </message>
     <message>
         <source>Total Wins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Victorias:</translation>
     </message>
     <message>
         <source>Total Losses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Derrotas:</translation>
     </message>
     <message>
         <source>Avg Number of Cards Left:</source>
-        <translation type="unfinished"></translation>
+        <translation>Media de cartas restantes:</translation>
     </message>
     <message>
         <source>Reset Game Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner a cero</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>pairfall::frmMain</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva partida</translation>
     </message>
     <message>
         <source>&amp;Game Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Estadísticas</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>&amp;Search For Help On...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar ayuda sobre...</translation>
     </message>
     <message>
         <source>&amp;About %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de %1...</translation>
     </message>
     <message>
         <source>Some saved settings could not be read; their defaults are used instead:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron leer algunos ajustes guardados; se usan sus valores predeterminados:</translation>
     </message>
     <message>
         <source>Some saved statistics could not be read back; the counts of this run are kept:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron volver a leer algunas estadísticas guardadas; se conservan los recuentos de esta sesión:</translation>
     </message>
 </context>
 </TS>

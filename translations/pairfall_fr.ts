@@ -5,353 +5,353 @@
     <name>CardNames</name>
     <message>
         <source>Ace of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>As de trèfle</translation>
     </message>
     <message>
         <source>Two of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux de trèfle</translation>
     </message>
     <message>
         <source>Three of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Trois de trèfle</translation>
     </message>
     <message>
         <source>Four of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatre de trèfle</translation>
     </message>
     <message>
         <source>Five of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinq de trèfle</translation>
     </message>
     <message>
         <source>Six of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Six de trèfle</translation>
     </message>
     <message>
         <source>Seven of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Sept de trèfle</translation>
     </message>
     <message>
         <source>Eight of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Huit de trèfle</translation>
     </message>
     <message>
         <source>Nine of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuf de trèfle</translation>
     </message>
     <message>
         <source>Ten of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Dix de trèfle</translation>
     </message>
     <message>
         <source>Jack of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Valet de trèfle</translation>
     </message>
     <message>
         <source>Queen of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Dame de trèfle</translation>
     </message>
     <message>
         <source>King of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Roi de trèfle</translation>
     </message>
     <message>
         <source>Ace of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>As de carreau</translation>
     </message>
     <message>
         <source>Two of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux de carreau</translation>
     </message>
     <message>
         <source>Three of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Trois de carreau</translation>
     </message>
     <message>
         <source>Four of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatre de carreau</translation>
     </message>
     <message>
         <source>Five of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinq de carreau</translation>
     </message>
     <message>
         <source>Six of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Six de carreau</translation>
     </message>
     <message>
         <source>Seven of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sept de carreau</translation>
     </message>
     <message>
         <source>Eight of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Huit de carreau</translation>
     </message>
     <message>
         <source>Nine of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuf de carreau</translation>
     </message>
     <message>
         <source>Ten of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Dix de carreau</translation>
     </message>
     <message>
         <source>Jack of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Valet de carreau</translation>
     </message>
     <message>
         <source>Queen of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Dame de carreau</translation>
     </message>
     <message>
         <source>King of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Roi de carreau</translation>
     </message>
     <message>
         <source>Ace of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>As de cœur</translation>
     </message>
     <message>
         <source>Two of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux de cœur</translation>
     </message>
     <message>
         <source>Three of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Trois de cœur</translation>
     </message>
     <message>
         <source>Four of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatre de cœur</translation>
     </message>
     <message>
         <source>Five of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinq de cœur</translation>
     </message>
     <message>
         <source>Six of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Six de cœur</translation>
     </message>
     <message>
         <source>Seven of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Sept de cœur</translation>
     </message>
     <message>
         <source>Eight of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Huit de cœur</translation>
     </message>
     <message>
         <source>Nine of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuf de cœur</translation>
     </message>
     <message>
         <source>Ten of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Dix de cœur</translation>
     </message>
     <message>
         <source>Jack of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Valet de cœur</translation>
     </message>
     <message>
         <source>Queen of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Dame de cœur</translation>
     </message>
     <message>
         <source>King of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Roi de cœur</translation>
     </message>
     <message>
         <source>Ace of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>As de pique</translation>
     </message>
     <message>
         <source>Two of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux de pique</translation>
     </message>
     <message>
         <source>Three of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Trois de pique</translation>
     </message>
     <message>
         <source>Four of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatre de pique</translation>
     </message>
     <message>
         <source>Five of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinq de pique</translation>
     </message>
     <message>
         <source>Six of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Six de pique</translation>
     </message>
     <message>
         <source>Seven of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Sept de pique</translation>
     </message>
     <message>
         <source>Eight of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Huit de pique</translation>
     </message>
     <message>
         <source>Nine of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuf de pique</translation>
     </message>
     <message>
         <source>Ten of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Dix de pique</translation>
     </message>
     <message>
         <source>Jack of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Valet de pique</translation>
     </message>
     <message>
         <source>Queen of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Dame de pique</translation>
     </message>
     <message>
         <source>King of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Roi de pique</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt</translation>
     </message>
     <message numerus="yes">
         <source>There are %n cards left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Il reste %n carte</numerusform>
+            <numerusform>Il reste %n cartes</numerusform>
         </translation>
     </message>
     <message>
         <source>Would you like to play again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous rejouer&#xa0;?</translation>
     </message>
     <message>
         <source>Cards do NOT total 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Le total des cartes n&apos;est PAS 10</translation>
     </message>
     <message>
         <source>You must select all four facecards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez sélectionner les quatre figures.</translation>
     </message>
     <message>
         <source>You lose, would you like to play again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez perdu. Voulez-vous rejouer&#xa0;?</translation>
     </message>
     <message>
         <source>You LOSE</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez PERDU</translation>
     </message>
     <message>
         <source>You WIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez GAGNÉ</translation>
     </message>
     <message>
         <source>Empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement vide</translation>
     </message>
     <message>
         <source>Unable to display Help Contents. There is no Help associated with this project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;afficher le sommaire de l&apos;aide. Aucune aide n&apos;est associée à ce projet.</translation>
     </message>
     <message>
         <source>Pairfall is already running but does not answer. Close it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pairfall est déjà en cours d&apos;exécution mais ne répond pas. Fermez-le et réessayez.</translation>
     </message>
 </context>
 <context>
     <name>QAccessibleActionInterface</name>
     <message>
         <source>Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyer</translation>
     </message>
     <message>
         <source>SetFocus</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir le focus</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oui</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Non</translation>
     </message>
 </context>
 <context>
     <name>QShortcut</name>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement de capacité</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Type incompatible</translation>
     </message>
     <message>
         <source>Division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Division par zéro</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indice n&apos;appartient pas à la sélection</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante</translation>
     </message>
     <message>
         <source>File not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable&#xa0;: %1</translation>
     </message>
     <message>
         <source>The picture %1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire l&apos;image %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The picture %1 could not be read: the file is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire l&apos;image %1&#xa0;: le fichier est tronqué</translation>
     </message>
     <message>
         <source>The picture %1 could not be read: it is %2 x %3 pixels, not %4 x %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire l&apos;image %1&#xa0;: elle mesure %2 x %3 pixels au lieu de %4 x %5</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1: the file cannot be written (it may be read-only, a folder may stand in its place, or the disk may be full).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer les paramètres dans %1&#xa0;: le fichier n&apos;est pas accessible en écriture (il est peut-être en lecture seule, un dossier occupe peut-être sa place, ou le disque est plein).</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1: the registry key cannot be written (access to it may be denied, or the registry may be full).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer les paramètres dans %1&#xa0;: la clé de registre n&apos;est pas accessible en écriture (l&apos;accès est peut-être refusé, ou le registre est plein).</translation>
     </message>
     <message>
         <source>The help viewer could not be started for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lancer la visionneuse d&apos;aide pour %1</translation>
     </message>
     <message>
         <source>The help viewer could not be found (%1 in %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Visionneuse d&apos;aide introuvable (%1 dans %2)</translation>
     </message>
     <message>
         <source>%1 in the setting %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dans le paramètre %2&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -359,118 +359,119 @@
     <message>
         <source>missing
 picture</source>
-        <translation type="unfinished"></translation>
+        <translation>image
+manquante</translation>
     </message>
 </context>
 <context>
     <name>pairfall::SlotPicture</name>
     <message>
         <source>Row %1, place %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rangée %1, emplacement %2</translation>
     </message>
 </context>
 <context>
     <name>pairfall::Table</name>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Table de jeu</translation>
     </message>
 </context>
 <context>
     <name>pairfall::frmAbout</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Version %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2</translation>
     </message>
     <message>
         <source>App Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description de l&apos;application</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>pairfall::frmGameStats</name>
     <message>
         <source>Game Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Total Games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties jouées&#xa0;:</translation>
     </message>
     <message>
         <source>Total Wins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Victoires&#xa0;:</translation>
     </message>
     <message>
         <source>Total Losses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Défaites&#xa0;:</translation>
     </message>
     <message>
         <source>Avg Number of Cards Left:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartes restantes (moy.)&#xa0;:</translation>
     </message>
     <message>
         <source>Reset Game Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre à zéro</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>pairfall::frmMain</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle partie</translation>
     </message>
     <message>
         <source>&amp;Game Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistiques</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>&amp;Search For Help On...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher de l&apos;aide sur...</translation>
     </message>
     <message>
         <source>&amp;About %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de %1...</translation>
     </message>
     <message>
         <source>Some saved settings could not be read; their defaults are used instead:</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains paramètres enregistrés n&apos;ont pas pu être lus&#xa0;; leurs valeurs par défaut sont utilisées à la place&#xa0;:</translation>
     </message>
     <message>
         <source>Some saved statistics could not be read back; the counts of this run are kept:</source>
-        <translation type="unfinished"></translation>
+        <translation>Certaines statistiques enregistrées n&apos;ont pas pu être relues&#xa0;; les compteurs de cette session sont conservés&#xa0;:</translation>
     </message>
 </context>
 </TS>

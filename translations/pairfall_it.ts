@@ -5,353 +5,353 @@
     <name>CardNames</name>
     <message>
         <source>Ace of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Asso di fiori</translation>
     </message>
     <message>
         <source>Two of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Due di fiori</translation>
     </message>
     <message>
         <source>Three of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tre di fiori</translation>
     </message>
     <message>
         <source>Four of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Quattro di fiori</translation>
     </message>
     <message>
         <source>Five of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinque di fiori</translation>
     </message>
     <message>
         <source>Six of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Sei di fiori</translation>
     </message>
     <message>
         <source>Seven of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Sette di fiori</translation>
     </message>
     <message>
         <source>Eight of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Otto di fiori</translation>
     </message>
     <message>
         <source>Nine of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Nove di fiori</translation>
     </message>
     <message>
         <source>Ten of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieci di fiori</translation>
     </message>
     <message>
         <source>Jack of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Fante di fiori</translation>
     </message>
     <message>
         <source>Queen of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Regina di fiori</translation>
     </message>
     <message>
         <source>King of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Re di fiori</translation>
     </message>
     <message>
         <source>Ace of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Asso di quadri</translation>
     </message>
     <message>
         <source>Two of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Due di quadri</translation>
     </message>
     <message>
         <source>Three of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Tre di quadri</translation>
     </message>
     <message>
         <source>Four of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Quattro di quadri</translation>
     </message>
     <message>
         <source>Five of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinque di quadri</translation>
     </message>
     <message>
         <source>Six of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sei di quadri</translation>
     </message>
     <message>
         <source>Seven of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sette di quadri</translation>
     </message>
     <message>
         <source>Eight of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Otto di quadri</translation>
     </message>
     <message>
         <source>Nine of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Nove di quadri</translation>
     </message>
     <message>
         <source>Ten of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieci di quadri</translation>
     </message>
     <message>
         <source>Jack of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Fante di quadri</translation>
     </message>
     <message>
         <source>Queen of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Regina di quadri</translation>
     </message>
     <message>
         <source>King of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Re di quadri</translation>
     </message>
     <message>
         <source>Ace of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Asso di cuori</translation>
     </message>
     <message>
         <source>Two of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Due di cuori</translation>
     </message>
     <message>
         <source>Three of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tre di cuori</translation>
     </message>
     <message>
         <source>Four of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Quattro di cuori</translation>
     </message>
     <message>
         <source>Five of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinque di cuori</translation>
     </message>
     <message>
         <source>Six of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Sei di cuori</translation>
     </message>
     <message>
         <source>Seven of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Sette di cuori</translation>
     </message>
     <message>
         <source>Eight of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Otto di cuori</translation>
     </message>
     <message>
         <source>Nine of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Nove di cuori</translation>
     </message>
     <message>
         <source>Ten of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieci di cuori</translation>
     </message>
     <message>
         <source>Jack of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Fante di cuori</translation>
     </message>
     <message>
         <source>Queen of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Regina di cuori</translation>
     </message>
     <message>
         <source>King of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Re di cuori</translation>
     </message>
     <message>
         <source>Ace of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Asso di picche</translation>
     </message>
     <message>
         <source>Two of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Due di picche</translation>
     </message>
     <message>
         <source>Three of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Tre di picche</translation>
     </message>
     <message>
         <source>Four of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Quattro di picche</translation>
     </message>
     <message>
         <source>Five of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinque di picche</translation>
     </message>
     <message>
         <source>Six of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Sei di picche</translation>
     </message>
     <message>
         <source>Seven of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Sette di picche</translation>
     </message>
     <message>
         <source>Eight of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Otto di picche</translation>
     </message>
     <message>
         <source>Nine of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Nove di picche</translation>
     </message>
     <message>
         <source>Ten of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieci di picche</translation>
     </message>
     <message>
         <source>Jack of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Fante di picche</translation>
     </message>
     <message>
         <source>Queen of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Regina di picche</translation>
     </message>
     <message>
         <source>King of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Re di picche</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto</translation>
     </message>
     <message numerus="yes">
         <source>There are %n cards left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Resta %n carta</numerusform>
+            <numerusform>Restano %n carte</numerusform>
         </translation>
     </message>
     <message>
         <source>Would you like to play again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocare un&apos;altra partita?</translation>
     </message>
     <message>
         <source>Cards do NOT total 10</source>
-        <translation type="unfinished"></translation>
+        <translation>La somma delle carte NON è 10</translation>
     </message>
     <message>
         <source>You must select all four facecards.</source>
-        <translation type="unfinished"></translation>
+        <translation>È necessario selezionare tutte e quattro le figure.</translation>
     </message>
     <message>
         <source>You lose, would you like to play again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita persa. Giocare un&apos;altra partita?</translation>
     </message>
     <message>
         <source>You LOSE</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita PERSA</translation>
     </message>
     <message>
         <source>You WIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Partita VINTA</translation>
     </message>
     <message>
         <source>Empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione vuota</translation>
     </message>
     <message>
         <source>Unable to display Help Contents. There is no Help associated with this project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile visualizzare il sommario della Guida. Per questo progetto non è disponibile alcuna Guida.</translation>
     </message>
     <message>
         <source>Pairfall is already running but does not answer. Close it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pairfall è già in esecuzione ma non risponde. Chiuderlo e riprovare.</translation>
     </message>
 </context>
 <context>
     <name>QAccessibleActionInterface</name>
     <message>
         <source>Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi</translation>
     </message>
     <message>
         <source>SetFocus</source>
-        <translation type="unfinished"></translation>
+        <translation>ImpostaFuoco</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sì</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
 </context>
 <context>
     <name>QShortcut</name>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Spazio</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Overflow</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo non corrispondente</translation>
     </message>
     <message>
         <source>Division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisione per zero</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice non incluso nell&apos;intervallo</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria esaurita</translation>
     </message>
     <message>
         <source>File not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>File non trovato: %1</translation>
     </message>
     <message>
         <source>The picture %1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere l&apos;immagine %1: %2</translation>
     </message>
     <message>
         <source>The picture %1 could not be read: the file is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere l&apos;immagine %1: il file è troncato</translation>
     </message>
     <message>
         <source>The picture %1 could not be read: it is %2 x %3 pixels, not %4 x %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere l&apos;immagine %1: misura %2 x %3 pixel anziché %4 x %5</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1: the file cannot be written (it may be read-only, a folder may stand in its place, or the disk may be full).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le impostazioni in %1: non è possibile scrivere nel file (potrebbe essere di sola lettura, al suo posto potrebbe esserci una cartella oppure il disco potrebbe essere pieno).</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1: the registry key cannot be written (access to it may be denied, or the registry may be full).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le impostazioni in %1: non è possibile scrivere nella chiave del Registro di sistema (l&apos;accesso potrebbe essere negato oppure il Registro di sistema potrebbe essere pieno).</translation>
     </message>
     <message>
         <source>The help viewer could not be started for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare il visualizzatore della Guida per %1</translation>
     </message>
     <message>
         <source>The help viewer could not be found (%1 in %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile trovare il visualizzatore della Guida (%1 in %2)</translation>
     </message>
     <message>
         <source>%1 in the setting %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nell&apos;impostazione %2: %3</translation>
     </message>
 </context>
 <context>
@@ -359,118 +359,119 @@
     <message>
         <source>missing
 picture</source>
-        <translation type="unfinished"></translation>
+        <translation>immagine
+mancante</translation>
     </message>
 </context>
 <context>
     <name>pairfall::SlotPicture</name>
     <message>
         <source>Row %1, place %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila %1, posizione %2</translation>
     </message>
 </context>
 <context>
     <name>pairfall::Table</name>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavolo da gioco</translation>
     </message>
 </context>
 <context>
     <name>pairfall::frmAbout</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Version %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1.%2</translation>
     </message>
     <message>
         <source>App Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione dell&apos;applicazione</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>pairfall::frmGameStats</name>
     <message>
         <source>Game Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiche</translation>
     </message>
     <message>
         <source>Total Games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Partite giocate:</translation>
     </message>
     <message>
         <source>Total Wins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vittorie:</translation>
     </message>
     <message>
         <source>Total Losses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sconfitte:</translation>
     </message>
     <message>
         <source>Avg Number of Cards Left:</source>
-        <translation type="unfinished"></translation>
+        <translation>Media carte rimaste:</translation>
     </message>
     <message>
         <source>Reset Game Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzera statistiche</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
     <name>pairfall::frmMain</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuova partita</translation>
     </message>
     <message>
         <source>&amp;Game Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistiche</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommario</translation>
     </message>
     <message>
         <source>&amp;Search For Help On...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerca nella Guida...</translation>
     </message>
     <message>
         <source>&amp;About %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni su %1...</translation>
     </message>
     <message>
         <source>Some saved settings could not be read; their defaults are used instead:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere alcune impostazioni salvate; vengono usati i rispettivi valori predefiniti:</translation>
     </message>
     <message>
         <source>Some saved statistics could not be read back; the counts of this run are kept:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile rileggere alcune statistiche salvate; vengono mantenuti i conteggi di questa sessione:</translation>
     </message>
 </context>
 </TS>
