@@ -6,6 +6,7 @@
 #include "game/SettingsEntries.h"
 #include "game/SettingsStore.h"
 #include "widgets/DialogFont.h"
+#include "widgets/DialogLayout.h"
 #include "widgets/ErrorBoundary.h"
 
 #include <QLabel>
@@ -63,8 +64,7 @@ QPushButton* AddButton(QWidget* parent, const char* name, const QString& text, i
 {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
-    const QSize needed = button->sizeHint();
-    button->setGeometry(left, top, std::max(97, needed.width()), std::max(33, needed.height()));
+    button->setGeometry(left, top, ButtonWidth(*button, 97), 33);
     // Neither button answers Enter: a stray Enter must not reset the counts.
     button->setAutoDefault(false);
     button->setDefault(false);

@@ -4,6 +4,7 @@
 #include "game/Texts.h"
 #include "game/Version.h"
 #include "widgets/DialogFont.h"
+#include "widgets/DialogLayout.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -51,7 +52,7 @@ frmAbout::frmAbout(QWidget* owner)
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     // A caption longer than the English one widens the button to the left.
-    const int okWidth = std::max(84, ok->sizeHint().width());
+    const int okWidth = ButtonWidth(*ok, 84);
     ok->setGeometry(283 + 84 - okWidth, 175, okWidth, 23);
     ok->setDefault(true);
     ok->setFocus();

@@ -1,0 +1,84 @@
+#!/usr/bin/env python3
+"""Checks the translation sources (.ts files).
+
+  check_translations.py complete TS...
+      Every message is translated and finished, none has vanished from the
+      program, and each translation keeps every placeholder (%1, %n) of its
+      source text and adds none.
+
+  check_translations.py current LUPDATE SOURCES_FILE INCLUDE_DIR TS... -- OPTION...
+      lupdate, run on copies over the program's sources, changes nothing:
+      no text of the program is new or gone since the files were updated.
+"""
+import filecmp
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ElementTree
+from pathlib import Path
+
+PLACEHOLDER = re.compile(r"%(?:[1-9]|n)")
+
+
+def placeholders(text):
+    return sorted(set(PLACEHOLDER.findall(text or "")))
+
+
+def problems_of(ts_file):
+    problems = []
+    for context in ElementTree.parse(ts_file).getroot().iter("context"):
+        name = context.findtext("name")
+        for message in context.iter("message"):
+            source = message.findtext("source")
+            where = f"{ts_file.name}: {name}: {source!r}"
+            translation = message.find("translation")
+            kind = translation.get("type")
+            if kind:
+                problems.append(f"{where} is {kind}")
+            forms = translation.findall("numerusform")
+            texts = [form.text for form in forms] if message.get("numerus") == "yes" else [translation.text]
+            for text in texts:
+                if not text:
+                    problems.append(f"{where} has an empty translation")
+                elif placeholders(text) != placeholders(source):
+                    problems.append(f"{where}: {text!r} has {placeholders(text)}, the source {placeholders(source)}")
+    return problems
+
+
+def check_complete(ts_files):
+    problems = [problem for ts_file in ts_files for problem in problems_of(Path(ts_file))]
+    for problem in problems:
+        print(problem)
+    return 1 if problems else 0
+
+
+def check_current(lupdate, sources_file, include_dir, ts_files, options):
+    sources = Path(sources_file).read_text().split(";")
+    stale = []
+    with tempfile.TemporaryDirectory() as folder:
+        for ts_file in map(Path, ts_files):
+            copy = Path(folder) / ts_file.name
+            shutil.copyfile(ts_file, copy)
+            subprocess.run([lupdate, "-I", include_dir, *options, *sources, "-ts", str(copy)], check=True)
+            if not filecmp.cmp(ts_file, copy, shallow=False):
+                stale.append(ts_file.name)
+    for name in stale:
+        print(f"{name} is not current with the program's texts: build the target pairfall_lupdate and translate what it adds")
+    return 1 if stale else 0
+
+
+def main(arguments):
+    if arguments[:1] == ["complete"]:
+        return check_complete(arguments[1:])
+    if arguments[:1] == ["current"] and "--" in arguments:
+        split = arguments.index("--")
+        lupdate, sources_file, include_dir, *ts_files = arguments[1:split]
+        return check_current(lupdate, sources_file, include_dir, ts_files, arguments[split + 1 :])
+    print(__doc__)
+    return 2
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))

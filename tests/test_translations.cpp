@@ -1,0 +1,243 @@
+// The program in other languages: which language a player's list gives, a
+// damaged file, and every window's texts fitting their controls.
+#include "fakes/EventLog.h"
+#include "fakes/MemorySettingsStore.h"
+#include "fakes/ScriptedMessageBoxes.h"
+#include "fakes/ScriptedRandom.h"
+#include "game/Texts.h"
+#include "stats/frmGameStats.h"
+#include "ui/HelpCommands.h"
+#include "ui/StatusLine.h"
+#include "ui/Translations.h"
+#include "ui/frmAbout.h"
+#include "ui/frmMain.h"
+#include "widgets/DialogLayout.h"
+#include "widgets/EngineTexts.h"
+#include "widgets/ErrorBoundary.h"
+#include "widgets/MessageBoxService.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTranslator>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace pairfall;
+using namespace pairfall::testing;
+
+namespace {
+
+const QString Folder = QStringLiteral(PAIRFALL_TRANSLATIONS_DIR);
+
+QStringList Languages()
+{
+    return QStringLiteral(PAIRFALL_LANGUAGES).split(QLatin1Char(','));
+}
+
+// Takes back whatever a test installed, so the next one starts in English.
+void RemoveTranslations()
+{
+    for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+}
+
+struct LanguageList {
+    const char* name;
+    QStringList wanted;
+    QString taken;
+};
+
+class ALanguageList : public ::testing::TestWithParam<LanguageList> {
+protected:
+    void TearDown() override { RemoveTranslations(); }
+};
+
+TEST_P(ALanguageList, GivesItsFirstTranslatedLanguageUnlessEnglishComesFirst)
+{
+    EXPECT_EQ(InstallTranslations(GetParam().wanted, Folder), GetParam().taken);
+}
+
+INSTANTIATE_TEST_SUITE_P(, ALanguageList,
+    ::testing::Values(
+        LanguageList { "German", { "de-DE" }, "de" },
+        LanguageList { "BrazilianPortuguese", { "pt-BR" }, "pt_BR" },
+        LanguageList { "CanadianFrenchAfterJapanese", { "ja-JP", "fr-CA" }, "fr" },
+        LanguageList { "EnglishBeforeGerman", { "en-GB", "de-DE" }, "" },
+        LanguageList { "TheCLocaleBeforeGerman", { "C", "de" }, "" },
+        LanguageList { "SwedishAfterAnEmptyAndAMalformedName", { "", "xx-!!", "sv-SE" }, "sv" },
+        LanguageList { "OnlyUntranslatedLanguages", { "ja-JP", "ko" }, "" },
+        LanguageList { "NoLanguageAtAll", {}, "" }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct DamagedFile {
+    const char* name;
+    QByteArray bytes;
+};
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+class ADamagedTranslation : public ::testing::TestWithParam<DamagedFile> {
+protected:
+    void TearDown() override { RemoveTranslations(); }
+};
+
+TEST_P(ADamagedTranslation, IsPassedOverAndTheGameSpeaksEnglish)
+{
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("pairfall_de.qm")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(GetParam().bytes);
+    file.close();
+    EXPECT_EQ(InstallTranslations({ "de-DE" }, folder.path()), "");
+    EXPECT_EQ(GameText(ReadyText), "Ready");
+}
+
+INSTANTIATE_TEST_SUITE_P(, ADamagedTranslation,
+    ::testing::Values(
+        DamagedFile { "CutShort", Contents(Folder + QStringLiteral("/pairfall_de.qm")).left(100) },
+        DamagedFile { "NotATranslation", QByteArray(4000, 'x') },
+        DamagedFile { "AnotherProgramsTranslation", Contents(QStringLiteral(PAIRFALL_SOURCE_DIR "/tests/translations/other_program_de.qm")) }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Where a text would be cut off or run under another control, names it.
+void ExpectTextsFit(const QWidget& window)
+{
+    std::vector<const QWidget*> texts;
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (!label->isVisible() || label->text().isEmpty())
+            continue;
+        texts.push_back(label);
+        if (label->wordWrap())
+            EXPECT_LE(label->heightForWidth(label->width()), label->height()) << label->text().toStdString();
+        else
+            EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
+    }
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (!button->isVisible())
+            continue;
+        texts.push_back(button);
+        EXPECT_LE(CaptionWidth(*button), button->width()) << button->text().toStdString();
+    }
+    for (const QWidget* text : texts) {
+        const QRect area(text->mapTo(&window, QPoint(0, 0)), text->size());
+        EXPECT_TRUE(window.rect().contains(area)) << text->objectName().toStdString() << " leaves its window";
+        for (const QWidget* other : texts) {
+            if (other != text && other->parent() == text->parent()) {
+                EXPECT_FALSE(text->geometry().intersects(other->geometry())) << text->objectName().toStdString() << " runs under " << other->objectName().toStdString();
+            }
+        }
+    }
+}
+
+// The main window on fakes in each language.
+class ATranslatedWindow : public ::testing::TestWithParam<QString> {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(InstallTranslations({ GetParam() }, Folder), GetParam());
+        window = std::make_unique<frmMain>(frmMainServices { store, random, boxes, help, PAIRFALL_SOURCE_DIR, "" });
+        window->Form_Load();
+        window->show();
+    }
+    void TearDown() override
+    {
+        window.reset();
+        RemoveTranslations();
+    }
+
+    EventLog log;
+    MemorySettingsStore store { log };
+    ScriptedMessageBoxes boxes;
+    SeededRandom random { 7 };
+    PlatformHelpViewer help;
+    std::unique_ptr<frmMain> window;
+};
+
+TEST_P(ATranslatedWindow, ShowsEveryMenuTitleInTheBar)
+{
+    const QMenuBar* bar = window->menuBar();
+    for (QAction* menu : bar->actions())
+        EXPECT_TRUE(bar->rect().contains(bar->actionGeometry(menu))) << menu->text().toStdString();
+}
+
+TEST_P(ATranslatedWindow, FitsEveryStatusLineInTheBar)
+{
+    auto* line = window->findChild<StatusLine*>()->findChild<QLabel*>();
+    for (const QString& status : { GameText(ReadyText), CardsLeftStatus(1), CardsLeftStatus(2), CardsLeftStatus(5), CardsLeftStatus(51) }) {
+        line->setText(status);
+        EXPECT_LE(line->sizeHint().width(), line->width()) << status.toStdString();
+    }
+}
+
+TEST_P(ATranslatedWindow, FitsGameStatsTexts)
+{
+    window->findChild<QAction*>("mnuGameStats")->trigger();
+    auto* stats = window->findChild<frmGameStats*>();
+    ExpectTextsFit(*stats);
+    stats->close();
+}
+
+TEST_P(ATranslatedWindow, FitsAboutTexts)
+{
+    frmAbout about(window.get());
+    about.Form_Load();
+    about.show();
+    ExpectTextsFit(about);
+}
+
+// Each box the program asks, answered as soon as it has been laid out.
+TEST_P(ATranslatedWindow, FitsEveryMessageBoxText)
+{
+    QtMessageBoxService service;
+    for (const char* text : { PlayAgainPrompt, NotTenMessage, AllFourFacesMessage, LosePrompt, NoHelpMessage, NoAnswerMessage }) {
+        QTimer::singleShot(0, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            ExpectTextsFit(*box);
+            box->done(QMessageBox::No);
+        });
+        service.Ask(window.get(), GameText(text), Buttons::YesNo, GameText(LoseTitle), Icon::None);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(, ATranslatedWindow, ::testing::ValuesIn(Languages()), [](const auto& info) { return info.param.toStdString(); });
+
+// Laid out for these texts, exactly as designed.
+TEST(TheEnglishWindow, KeepsGameStatsAsDesigned)
+{
+    EventLog log;
+    MemorySettingsStore store { log };
+    ScriptedMessageBoxes boxes;
+    ErrorBoundary errors(boxes, nullptr);
+    frmGameStats stats(nullptr, store, errors, [] {});
+    EXPECT_EQ(stats.size(), QSize(312, 237));
+    EXPECT_EQ(stats.findChild<QLabel*>("lblGames")->pos(), QPoint(128, 56));
+    EXPECT_EQ(stats.findChild<QLabel*>("lblAvgCards")->pos(), QPoint(232, 152));
+    EXPECT_EQ(stats.findChild<QPushButton*>("cmdResetStats")->geometry(), QRect(32, 192, 97, 33));
+    EXPECT_EQ(stats.findChild<QPushButton*>("cmdClose")->geometry(), QRect(176, 192, 97, 33));
+}
+
+TEST(TheEnglishWindow, KeepsAboutsButtonAsDesigned)
+{
+    frmAbout about(nullptr);
+    EXPECT_EQ(about.findChild<QPushButton*>("cmdOK")->geometry(), QRect(283, 175, 84, 23));
+}
+
+}
