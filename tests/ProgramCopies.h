@@ -6,7 +6,6 @@
 // through the environment.
 
 #include "stats/QtSettingsStore.h"
-#include "ui/SingleInstance.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -18,7 +17,6 @@
 
 #include <map>
 #include <string>
-#include <vector>
 
 #ifdef Q_OS_UNIX
 #include <signal.h>
@@ -26,48 +24,18 @@
 
 namespace pairfall::testing {
 
-// The platform's own store, which on Unix the test moves into its folder
-// through XDG_CONFIG_HOME; or an INI file there that PAIRFALL_SETTINGS_FILE
-// names, on every platform.  On Windows the platform's own store is the
-// player's registry, so the tests there use the file alone.
-enum class Where {
-    XdgConfigHome,
-    ChosenFile,
-};
-
-inline std::vector<Where> EveryLocation()
-{
-#ifdef Q_OS_UNIX
-    return { Where::XdgConfigHome, Where::ChosenFile };
-#else
-    return { Where::ChosenFile };
-#endif
-}
-
-inline std::string NameOf(Where where)
-{
-    return where == Where::XdgConfigHome ? "InXdgConfigHome" : "InAChosenFile";
-}
-
+// The settings in an INI file of the test's that PAIRFALL_SETTINGS_FILE
+// names, alike on every platform (on Windows the platform's own store is the
+// player's registry); the end-to-end runs use the platform's own store.
 class Home {
 public:
-    explicit Home(Where where)
-        : m_where(where)
-    {
-    }
-
     // The settings and the runtime folder in one: each copy of the program
     // finds the others there.
     QProcessEnvironment Environment() const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(SettingsFileVariable);
-        if (m_where == Where::XdgConfigHome) {
-            environment.insert("XDG_CONFIG_HOME", m_folder.path());
-        } else {
-            environment.insert(SettingsFileVariable, SettingsFile());
-            environment.insert("XDG_CONFIG_HOME", Unused());
-        }
+        environment.insert(SettingsFileVariable, SettingsFile());
+        environment.insert("XDG_CONFIG_HOME", Unused());
         environment.insert("XDG_RUNTIME_DIR", m_folder.path());
         // Qt on Windows tells a process without a console nothing otherwise.
         environment.insert("QT_FORCE_STDERR_LOGGING", "1");
@@ -85,27 +53,16 @@ public:
         return environment;
     }
 
-    QString SettingsFile() const
-    {
-        if (m_where == Where::XdgConfigHome)
-            return m_folder.path() + "/Pairfall/Pairfall.conf";
-        return m_folder.path() + "/Pairfall.ini";
-    }
+    QString SettingsFile() const { return m_folder.path() + "/Pairfall.ini"; }
 
-    QString LockFile() const
-    {
-        if (m_where == Where::XdgConfigHome)
-            return m_folder.path() + "/Pairfall/Pairfall.lock";
-        return SingleInstance::LockFile(SettingsLocation::IniFile(SettingsFile()));
-    }
+    QString LockFile() const { return m_folder.path() + "/Pairfall.lock"; }
 
-    // With a chosen file nothing may reach the platform's own store.
+    // Nothing may reach the platform's own store.
     bool PlatformStoreUntouched() const { return !QDir(Unused()).exists(); }
 
 private:
     QString Unused() const { return m_folder.path() + "/xdg-config-unused"; }
 
-    Where m_where;
     QTemporaryDir m_folder;
 };
 

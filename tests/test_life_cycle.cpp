@@ -1,6 +1,5 @@
 // Start-up and shutdown in this process: the single-copy guard at a location
-// the test chooses, the help file's path, the reports at a session's end, and
-// the dialogs' font for each display scale.
+// the test chooses, the help file's path and the reports at a session's end.
 #include "fakes/EventLog.h"
 #include "fakes/MemorySettingsStore.h"
 #include "fakes/ScriptedMessageBoxes.h"
@@ -10,7 +9,6 @@
 #include "ui/HelpCommands.h"
 #include "ui/SingleInstance.h"
 #include "ui/frmMain.h"
-#include "widgets/DialogFont.h"
 #include "widgets/ErrorBoundary.h"
 
 #include <QAction>
@@ -67,21 +65,6 @@ TEST_F(SingleCopy, ALockLeftByARunWithThisVeryProcessIdIsTakenOverAtOnce)
     EXPECT_LT(clock.elapsed(), 2000);
 }
 
-#ifdef Q_OS_WIN
-
-// Wine hands the Unix environment on: the runtime folder is not a pipe's.
-TEST_F(SingleCopy, OnWindowsTheSocketIsAPlainPipeNameEvenWithARuntimeFolderSet)
-{
-    qputenv("XDG_RUNTIME_DIR", "/run/user/1000");
-    const QString name = SingleInstance::ServerName(where);
-    qunsetenv("XDG_RUNTIME_DIR");
-    EXPECT_TRUE(name.startsWith("pairfall-")) << name.toStdString();
-    EXPECT_FALSE(name.contains('/') || name.contains('\\')) << name.toStdString();
-    EXPECT_NE(SingleInstance::ServerName(SettingsLocation::Native()), name);
-}
-
-#endif
-
 struct RecordingViewer final : HelpViewer {
     void Open(QWidget*, const std::string& helpFile, HelpCommand) override { opened.push_back(helpFile); }
     std::vector<std::string> opened;
@@ -108,7 +91,7 @@ TEST(Reports, WhileASessionEndsAFailureGoesToStandardErrorNotIntoABox)
 {
     ScriptedMessageBoxes boxes;
     ErrorBoundary errors(boxes, nullptr);
-    const auto failingWrite = [] { throw RuntimeError(RuntimeError::Kind::SettingsWrite, "The settings could not be saved"); };
+    const auto failingWrite = [] { throw RuntimeError(RuntimeError::Kind::SettingsWrite, { "the test store" }); };
     {
         const ErrorBoundary::WithoutBoxes ending;
         EXPECT_FALSE(errors.Run(failingWrite));
@@ -116,20 +99,6 @@ TEST(Reports, WhileASessionEndsAFailureGoesToStandardErrorNotIntoABox)
     EXPECT_TRUE(boxes.boxes.empty());
     errors.Run(failingWrite);
     EXPECT_EQ(boxes.boxes.size(), 1u);
-}
-
-// "MS Sans Serif" is a bitmap font on Windows: it keeps its pixels at any scale.
-const QStringList WindowsFonts { "Arial", "Courier New", "MS Sans Serif", "Microsoft Sans Serif", "Tahoma" };
-
-TEST(DialogFontFamily, AtOneToOneTheDialogsHaveTheirDesignedFace)
-{
-    EXPECT_EQ(DialogFontFamily(WindowsFonts, 1.0), "MS Sans Serif");
-}
-
-TEST(DialogFontFamily, AboveOneToOneTheyHaveItsOutlineVersion)
-{
-    for (const qreal ratio : { 1.25, 1.5, 1.75, 2.0, 3.0 })
-        EXPECT_EQ(DialogFontFamily(WindowsFonts, ratio), "Microsoft Sans Serif") << ratio;
 }
 
 }

@@ -1,9 +1,6 @@
-// The real store: QSettings at a place of the test's, and the same store used
-// by copies of the program in processes of their own: the real pairfall, and
-// tests/window_driver, the program held in a known state.  On Unix each test
-// runs in the platform's own store, moved into the test's folder through
-// XDG_CONFIG_HOME, and again in an INI file that the test chooses; on Windows,
-// whose own store is the player's registry, in the file alone.
+// The real store: QSettings in an INI file of the test's, and the same store
+// used by copies of the program in processes of their own: the real pairfall,
+// and tests/window_driver, the program held in a known state.
 #include "ProgramCopies.h"
 #include "game/RuntimeError.h"
 #include "game/SettingsEntries.h"
@@ -19,7 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 
 #ifdef Q_OS_UNIX
 #include <signal.h>
@@ -30,23 +26,14 @@ using namespace pairfall::testing;
 
 namespace {
 
-std::string LocationName(const ::testing::TestParamInfo<Where>& row)
-{
-    return NameOf(row.param);
-}
-
-// The native store lies in the XDG_CONFIG_HOME that the tests' main chose.
-class SettingsStoreTest : public ::testing::TestWithParam<Where> {
+class SettingsStoreTest : public ::testing::Test {
 protected:
-    void SetUp() override { QDir(folder).removeRecursively(); }
-
-    QTemporaryDir chosenFolder;
-    const SettingsLocation where = GetParam() == Where::XdgConfigHome ? SettingsLocation::Native() : SettingsLocation::IniFile(chosenFolder.path() + "/Pairfall.ini");
+    QTemporaryDir folder;
+    const SettingsLocation where = SettingsLocation::IniFile(folder.path() + "/Pairfall.ini");
     const QString file = QtSettingsStore::Location(ApplicationTitle, where);
-    const QString folder = QFileInfo(file).path();
 };
 
-TEST_P(SettingsStoreTest, AFailedWriteIsReportedAndKeptForTheNextTry)
+TEST_F(SettingsStoreTest, AFailedWriteIsReportedAndKeptForTheNextTry)
 {
     ASSERT_TRUE(QDir().mkpath(file)); // a folder where the file should be
     QtSettingsStore store(where);
@@ -63,9 +50,8 @@ TEST_P(SettingsStoreTest, AFailedWriteIsReportedAndKeptForTheNextTry)
 }
 
 // A sound entry, one that is there but unreadable, then junk.
-TEST_P(SettingsStoreTest, AJunkFileIsReadAsFarAsItGoesAndRewrittenByTheNextWrite)
+TEST_F(SettingsStoreTest, AJunkFileIsReadAsFarAsItGoesAndRewrittenByTheNextWrite)
 {
-    QDir().mkpath(folder);
     QFile junk(file);
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("[Stats]\nTotalGames=5\nTotalLosses=@Variant(\\0\\0\\0\\x7f\\0junk)\n\x01\x02 no sign\n[Settings\n");
@@ -77,8 +63,6 @@ TEST_P(SettingsStoreTest, AJunkFileIsReadAsFarAsItGoesAndRewrittenByTheNextWrite
     WriteStatistics(store, { 6, 2, 4, 11 });
     EXPECT_TRUE(Contents(file).contains("TotalLosses=4"));
 }
-
-INSTANTIATE_TEST_SUITE_P(, SettingsStoreTest, ::testing::ValuesIn(EveryLocation()), LocationName);
 
 #ifdef Q_OS_UNIX
 
@@ -99,25 +83,13 @@ TEST(NativeStore, AnEntryMissingForTheUserIsNotTakenFromAWiderScope)
 
 #endif
 
-class StoreAcrossProcesses : public ::testing::TestWithParam<Where> {
+class StoreAcrossProcesses : public ::testing::Test {
 protected:
-    Home home { GetParam() };
+    Home home;
 };
 
-// One game won on an empty store; its play-again question waits.
-TEST_P(StoreAcrossProcesses, AFinishedGameSurvivesTheProcessBeingKilled)
-{
-    QProcess writer;
-    Start(writer, WINDOW_DRIVER, home, { "question" });
-    ASSERT_TRUE(NextLine(writer).startsWith("ready")); // once the game has ended
-    writer.kill(); // SIGKILL
-    writer.waitForFinished();
-    EXPECT_EQ(OnDisk(home), (Entries { { "AvgCardsLeft", "0" }, { "TotalGames", "1" }, { "TotalLosses", "0" }, { "TotalWins", "1" } }));
-    EXPECT_TRUE(home.PlatformStoreUntouched());
-}
-
 // The driver prints "ready" in its state, then "activated" when its window is.
-TEST_P(StoreAcrossProcesses, ASecondStartBringsTheFirstWindowToTheFrontAndEndsWithStatusZeroWritingNothing)
+TEST_F(StoreAcrossProcesses, ASecondStartBringsTheFirstWindowToTheFrontAndEndsWithStatusZeroWritingNothing)
 {
     QProcess first;
     Start(first, WINDOW_DRIVER, home, { "behind" });
@@ -130,7 +102,7 @@ TEST_P(StoreAcrossProcesses, ASecondStartBringsTheFirstWindowToTheFrontAndEndsWi
     EXPECT_FALSE(QFile::exists(home.SettingsFile()));
 }
 
-TEST_P(StoreAcrossProcesses, OfTwoStartsAtTheSameMomentExactlyOneStaysRunning)
+TEST_F(StoreAcrossProcesses, OfTwoStartsAtTheSameMomentExactlyOneStaysRunning)
 {
     QProcess one;
     QProcess other;
@@ -144,7 +116,7 @@ TEST_P(StoreAcrossProcesses, OfTwoStartsAtTheSameMomentExactlyOneStaysRunning)
     EXPECT_EQ(other.exitCode(), 0);
 }
 
-TEST_P(StoreAcrossProcesses, AStartAfterAKilledRunTakesOverItsLockAndSocket)
+TEST_F(StoreAcrossProcesses, AStartAfterAKilledRunTakesOverItsLockAndSocket)
 {
     QProcess killed;
     Start(killed, WINDOW_DRIVER, home, { "idle" });
@@ -164,7 +136,7 @@ TEST_P(StoreAcrossProcesses, AStartAfterAKilledRunTakesOverItsLockAndSocket)
 // The first copy's Form_Unload takes a second ("closing"): a start then
 // neither hands over to the closing window nor says that a copy runs, but
 // waits for the lock and runs the game itself.
-TEST_P(StoreAcrossProcesses, AStartWhileTheRunningCopyShutsDownWaitsForItsLockAndRuns)
+TEST_F(StoreAcrossProcesses, AStartWhileTheRunningCopyShutsDownWaitsForItsLockAndRuns)
 {
     QProcess closing;
     Start(closing, WINDOW_DRIVER, home, { "closing" });
@@ -181,7 +153,7 @@ TEST_P(StoreAcrossProcesses, AStartWhileTheRunningCopyShutsDownWaitsForItsLockAn
 
 // A stopped copy takes the connection but cannot answer; when it is killed
 // the connection drops, and the start that waited takes the lock it left.
-TEST_P(StoreAcrossProcesses, AStartWhoseQuestionIsCutOffByTheCopyEndingRunsItself)
+TEST_F(StoreAcrossProcesses, AStartWhoseQuestionIsCutOffByTheCopyEndingRunsItself)
 {
     QProcess stopped;
     Start(stopped, WINDOW_DRIVER, home, { "idle" });
@@ -197,8 +169,6 @@ TEST_P(StoreAcrossProcesses, AStartWhoseQuestionIsCutOffByTheCopyEndingRunsItsel
 
 #endif
 
-INSTANTIATE_TEST_SUITE_P(, StoreAcrossProcesses, ::testing::ValuesIn(EveryLocation()), LocationName);
-
 #ifdef Q_OS_UNIX
 
 struct Ending {
@@ -208,12 +178,12 @@ struct Ending {
     std::string games; // finished before the signal, each a win
 };
 
-class EndedBySignal : public ::testing::TestWithParam<std::tuple<Ending, Where>> { };
+class EndedBySignal : public ::testing::TestWithParam<Ending> { };
 
 TEST_P(EndedBySignal, TheShutdownWritesThePositionAndTheStatisticsAndTheExitStatusIsZero)
 {
-    const auto& [ending, where] = GetParam();
-    Home home(where);
+    const Ending& ending = GetParam();
+    Home home;
     QProcess driver;
     Start(driver, WINDOW_DRIVER, home, { ending.state });
     ASSERT_TRUE(NextLine(driver).startsWith("ready"));
@@ -225,22 +195,13 @@ TEST_P(EndedBySignal, TheShutdownWritesThePositionAndTheStatisticsAndTheExitStat
     EXPECT_TRUE(home.PlatformStoreUntouched());
 }
 
-// The platform's own store keeps the names the tests always had.
+// The three signals share one handler: each is sent once, each in another
+// state of the window.
 INSTANTIATE_TEST_SUITE_P(Signals, EndedBySignal,
-    ::testing::Combine(::testing::Values(Ending { "SIGTERMWhenIdle", SIGTERM, "idle", "0" },
-                           Ending { "SIGINTWhenIdle", SIGINT, "idle", "0" },
-                           Ending { "SIGHUPWhenIdle", SIGHUP, "idle", "0" },
-                           Ending { "SIGTERMWithGameStatsOpen", SIGTERM, "game-stats", "0" },
-                           Ending { "SIGINTWithGameStatsOpen", SIGINT, "game-stats", "0" },
-                           Ending { "SIGHUPWithGameStatsOpen", SIGHUP, "game-stats", "0" },
-                           Ending { "SIGTERMDuringThePlayAgainQuestion", SIGTERM, "question", "1" },
-                           Ending { "SIGINTDuringThePlayAgainQuestion", SIGINT, "question", "1" },
-                           Ending { "SIGHUPDuringThePlayAgainQuestion", SIGHUP, "question", "1" }),
-        ::testing::ValuesIn(EveryLocation())),
-    [](const auto& row) {
-        const Where where = std::get<Where>(row.param);
-        return std::string(std::get<Ending>(row.param).name) + (where == Where::XdgConfigHome ? "" : NameOf(where));
-    });
+    ::testing::Values(Ending { "SIGTERMWhenIdle", SIGTERM, "idle", "0" },
+        Ending { "SIGINTWithGameStatsOpen", SIGINT, "game-stats", "0" },
+        Ending { "SIGHUPDuringThePlayAgainQuestion", SIGHUP, "question", "1" }),
+    [](const ::testing::TestParamInfo<Ending>& row) { return std::string(row.param.name); });
 
 #endif
 

@@ -4,7 +4,6 @@
 // window_driver) with real windows (Qt's windows platform, not offscreen),
 // their settings in an INI file of the test's.  Built for Windows only.
 #include "ProgramCopies.h"
-#include "stats/QtSettingsStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,7 +44,7 @@ public:
         ASSERT_TRUE(IsWindow(window));
     }
 
-    Home home { Where::ChosenFile };
+    Home home;
     QProcess process;
     HWND window = nullptr;
 };
@@ -134,15 +133,5 @@ TEST_P(ClosedByWmClose, TheShutdownWritesThePositionAndTheStatisticsAndTheExitSt
 }
 
 INSTANTIATE_TEST_SUITE_P(, ClosedByWmClose, EveryState, StateName);
-
-// The player's registry is named, not written.
-TEST(NativeStore, OnWindowsIsTheUsersRegistryKeyAndAFailureSaysSo)
-{
-    const SettingsLocation registry = SettingsLocation::Native();
-    EXPECT_EQ(QtSettingsStore::Location("Pairfall", registry), "HKEY_CURRENT_USER\\Software\\Pairfall\\Pairfall");
-    const std::string failure = QtSettingsStore::WriteFailure("Pairfall", registry);
-    EXPECT_EQ(failure.rfind("The settings could not be saved to HKEY_CURRENT_USER\\Software\\Pairfall\\Pairfall: the registry key cannot be written", 0), 0u) << failure;
-    EXPECT_EQ(failure.find("file"), std::string::npos) << failure;
-}
 
 }

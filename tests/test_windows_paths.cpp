@@ -32,7 +32,6 @@ TEST(WindowsPaths, AFolderAsQtReportsItGetsBackslashesThroughout)
 // is opened as Qt opens it, the UTF-8 text read into wide characters.
 TEST(WindowsPaths, AFolderWithNonAsciiLettersGivesAPathThatOpensThePicture)
 {
-    EXPECT_EQ(PicturePath("C:\\Spiele\\Kartenspiel f\xC3\xBCr Zwei", 7), "C:\\Spiele\\Kartenspiel f\xC3\xBCr Zwei\\pictures\\7.bmp");
     const std::string folder = Utf8FromPath(fs::temp_directory_path() / PathFromUtf8("Kartenspiel f\xC3\xBCr Zwei"));
     fs::create_directories(PathFromUtf8(folder) / "pictures");
     std::ofstream(PathFromUtf8(folder) / "pictures" / "7.bmp") << "BM seven";
