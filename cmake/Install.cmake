@@ -16,10 +16,35 @@ set(PAIRFALL_SCREENSHOT_URL "" CACHE STRING
 
 if(WIN32)
   # One folder that runs from wherever it is put (the installer puts it in
-  # Program Files): pairfall.exe at the top, the pictures beside it, the
-  # licences in a folder of their own.
+  # Program Files): pairfall.exe at the top, the pictures and translations
+  # beside it, the licences in a folder of their own.
   install(TARGETS pairfall RUNTIME DESTINATION .)
   install(DIRECTORY "${_pf_root}/pictures/" DESTINATION pictures FILES_MATCHING PATTERN "*.bmp")
+
+  # Windows has no system copy of Qt's own texts (the message boxes' buttons,
+  # what screen readers say), so the program carries qtbase_<lang>.qm beside
+  # its own. The Qt linked in is built from the build machine's qt6-base
+  # source, so the build machine's translations are the ones that match.
+  # A language Qt has none for (Swedish) keeps the program's own copies.
+  set(PAIRFALL_QT_TRANSLATIONS "/usr/share/qt6/translations" CACHE PATH
+      "Folder with Qt's own qtbase_<lang>.qm, copied into the Windows install (Debian: qt6-translations-l10n)")
+  set(_pf_qt_translations_out "${CMAKE_BINARY_DIR}/windows-qt-translations")
+  file(REMOVE_RECURSE "${_pf_qt_translations_out}")
+  file(MAKE_DIRECTORY "${_pf_qt_translations_out}")
+  set(_pf_qt_translations "")
+  foreach(_pf_language IN LISTS PAIRFALL_LANGUAGES)
+    set(_pf_qt_qm "${PAIRFALL_QT_TRANSLATIONS}/qtbase_${_pf_language}.qm")
+    if(EXISTS "${_pf_qt_qm}")
+      file(COPY_FILE "${_pf_qt_qm}" "${_pf_qt_translations_out}/qtbase_${_pf_language}.qm")
+      set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${_pf_qt_qm}")
+      list(APPEND _pf_qt_translations "${_pf_qt_translations_out}/qtbase_${_pf_language}.qm")
+    endif()
+  endforeach()
+  if(NOT _pf_qt_translations)
+    message(WARNING "No qtbase_<lang>.qm in ${PAIRFALL_QT_TRANSLATIONS}: the Windows install shows Qt's buttons in English "
+                    "(install qt6-translations-l10n or set PAIRFALL_QT_TRANSLATIONS)")
+  endif()
+  install(FILES ${PAIRFALL_QM_FILES} ${_pf_qt_translations} DESTINATION translations)
 
   # The Qt linked in: scripts/build-qt-windows's prefix, which names the
   # Debian source it was built from and holds the licences of Qt and of the
@@ -55,6 +80,28 @@ if(WIN32)
   endfunction()
   _pf_windows_text("${_pf_root}/LICENSE" Pairfall.txt)
 
+  # Qt's translations are under a licence of their own, which goes with them.
+  set(_pf_qt_translations_note "")
+  set(_pf_qt_translations_copyright "/usr/share/doc/qt6-translations-l10n/copyright")
+  if(_pf_qt_translations AND EXISTS "${_pf_qt_translations_copyright}")
+    _pf_windows_text("${_pf_qt_translations_copyright}" Qt-translations.txt)
+    execute_process(COMMAND dpkg-query -W "-f=\${Version}" qt6-translations-l10n
+                    OUTPUT_VARIABLE _pf_qt_translations_version ERROR_QUIET RESULT_VARIABLE _pf_dpkg_failed)
+    set(_pf_from "Debian's qt6-translations-l10n")
+    if(NOT _pf_dpkg_failed AND _pf_qt_translations_version)
+      string(APPEND _pf_from ", version ${_pf_qt_translations_version}")
+    endif()
+    set(_pf_qt_translations_note "
+Qt-translations.txt
+    The licence of translations\\qtbase_*.qm, Qt's own texts in other
+    languages (${_pf_from}): the GNU
+    General Public License, version 3 (Qt-GPL-3.0-only.txt), with The Qt
+    Company GPL Exception 1.0.
+")
+  elseif(_pf_qt_translations)
+    message(WARNING "${_pf_qt_translations_copyright} is missing: the Windows install lacks the licence of Qt's translations")
+  endif()
+
   if(_pf_qt_prefix AND PAIRFALL_QT_LICENSES)
     file(GLOB_RECURSE _pf_qt_texts LIST_DIRECTORIES false RELATIVE "${PAIRFALL_QT_LICENSES}" "${PAIRFALL_QT_LICENSES}/*")
     list(SORT _pf_qt_texts)
@@ -77,7 +124,7 @@ Pairfall ${PROJECT_VERSION} for Windows: the licences
 
 Pairfall.txt
     Pairfall's own licence, the MIT licence.
-
+${_pf_qt_translations_note}
 pairfall.exe has Qt ${Qt6_VERSION} (Qt Core, Gui, Widgets and Network) built
 into it: it is linked statically. That Qt was built for 64-bit Windows with
 MinGW-w64 from Debian's qt6-base source package, version ${_pf_debian_version}.
@@ -111,6 +158,8 @@ else()
   install(DIRECTORY "${_pf_root}/pictures/"
           DESTINATION "${PAIRFALL_INSTALL_PKGDIR}/pictures"
           FILES_MATCHING PATTERN "*.bmp")
+  # Qt's own texts come from the system's Qt (qt6-translations-l10n).
+  install(FILES ${PAIRFALL_QM_FILES} DESTINATION "${PAIRFALL_INSTALL_PKGDIR}/translations")
 endif()
 
 if(UNIX AND NOT APPLE)
@@ -142,6 +191,14 @@ if(UNIX AND NOT APPLE)
 "  <screenshots>
     <screenshot type=\"default\">
       <caption>A game in progress</caption>
+      <caption xml:lang=\"de\">Ein laufendes Spiel</caption>
+      <caption xml:lang=\"fr\">Une partie en cours</caption>
+      <caption xml:lang=\"es\">Una partida en curso</caption>
+      <caption xml:lang=\"it\">Una partita in corso</caption>
+      <caption xml:lang=\"nl\">Een spel in volle gang</caption>
+      <caption xml:lang=\"pt_BR\">Uma partida em andamento</caption>
+      <caption xml:lang=\"pl\">Rozgrywka w toku</caption>
+      <caption xml:lang=\"sv\">Ett pågående spel</caption>
       <image>${PAIRFALL_SCREENSHOT_URL}</image>
     </screenshot>
   </screenshots>
@@ -261,7 +318,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # dpkg-shlibdeps (dpkg-dev) turns the linked Qt libraries into Depends.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The dialogs want a sans serif of the classic width; DejaVu is too wide.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation | fonts-urw-base35")
+# Qt's own translations put its buttons and screen-reader texts in the
+# player's language too.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation | fonts-urw-base35, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 set(CPACK_SOURCE_GENERATOR "TGZ")

@@ -9,8 +9,11 @@ PAIRFALL_BUILD="${PAIRFALL_BUILD:-$PAIRFALL_ROOT/build}"
 # What building and playing the game needs, and nothing more:
 #   build-essential cmake  the compiler and the build
 #   qt6-base-dev           Qt 6 Widgets, Gui and Test
+#   qt6-tools-dev          Qt's LinguistTools for CMake, which turn the .ts files into .qm
+#   qt6-l10n-tools         lupdate and lrelease, which those call
+#   qt6-translations-l10n  Qt's own texts in the player's language (buttons, screen readers)
 #   fonts-liberation       a sans serif as narrow as the dialogs were laid out for
-PAIRFALL_PLAY_PACKAGES=(build-essential cmake qt6-base-dev fonts-liberation)
+PAIRFALL_PLAY_PACKAGES=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation)
 
 # What the tests need on top:
 #   libgtest-dev           the test framework
@@ -31,12 +34,15 @@ PAIRFALL_TEST_PACKAGES=(libgtest-dev clang-format xvfb xauth xdotool imagemagick
 # need on top of packing it (scripts/test-windows):
 #   cmake make             the build
 #   g++-mingw-w64-x86-64-posix   the compiler for 64-bit Windows (MinGW-w64, POSIX threads)
+#   qt6-tools-dev qt6-l10n-tools   the host's LinguistTools and lrelease, which make
+#                          the .qm files; the first brings qt6-base-dev, the host Qt
+#                          whose moc, rcc and uic serve the build
 #   googletest             GoogleTest's source, built with that compiler
 #   wine64                 runs the Windows tests, headless
 #   xvfb xdotool imagemagick   an X server for the windows Wine makes, real
 #                          clicks and screenshots for the installed game's run
 #   fonts-wine             Wine's own fonts, so that Wine draws real text
-PAIRFALL_WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix googletest wine64 xvfb xdotool imagemagick fonts-wine)
+PAIRFALL_WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix qt6-tools-dev qt6-l10n-tools googletest wine64 xvfb xdotool imagemagick fonts-wine)
 
 # What building Qt for Windows from Debian's source needs (scripts/build-qt-windows):
 #   dpkg-dev               apt-get source unpacks and patches with dpkg-source
@@ -45,10 +51,11 @@ PAIRFALL_WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix googletest wine
 PAIRFALL_QT_WINDOWS_PACKAGES=(cmake dpkg-dev ninja-build perl g++-mingw-w64-x86-64-posix)
 
 # What packing the Windows program needs (scripts/package-windows):
-#   cmake make g++-mingw-w64-x86-64-posix   the build, as above
+#   cmake make g++-mingw-w64-x86-64-posix qt6-tools-dev qt6-l10n-tools   the build, as above
+#   qt6-translations-l10n  Qt's own qtbase_*.qm, of which the program carries copies
 #   nsis                   makensis, which makes the installer
 #   zip                    the folder that runs from anywhere, as one .zip
-PAIRFALL_WINDOWS_PACKAGING_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix nsis zip)
+PAIRFALL_WINDOWS_PACKAGING_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix qt6-tools-dev qt6-l10n-tools qt6-translations-l10n nsis zip)
 
 pairfall_install_missing() {
     local missing=()

@@ -1,7 +1,8 @@
 ; The Pairfall installer, for NSIS 3.  scripts/package-windows runs
 ;   makensis -DVERSION=1.0.0 -DPAYLOAD=<folder> -DOUTFILE=<setup.exe> pairfall.nsi
 ; PAYLOAD is the folder that `cmake --install` filled: pairfall.exe,
-; pictures\ and licenses\ (its Pairfall.txt is the licence page's text).
+; pictures\, translations\ (the program's .qm files and Qt's) and licenses\
+; (its Pairfall.txt is the licence page's text).
 ; /S installs, and uninstalls, without asking.
 
 Unicode true
@@ -67,6 +68,8 @@ Section "Pairfall"
   File "${PAYLOAD}/pairfall.exe"
   SetOutPath "$INSTDIR\pictures"
   File "${PAYLOAD}/pictures/*.bmp"
+  SetOutPath "$INSTDIR\translations"
+  File "${PAYLOAD}/translations/*.qm"
   SetOutPath "$INSTDIR\licenses"
   File /r "${PAYLOAD}/licenses/*"
 
@@ -95,10 +98,12 @@ Section "Uninstall"
   Delete "$SMPROGRAMS\Pairfall.lnk"
   Delete "$INSTDIR\pairfall.exe"
   Delete "$INSTDIR\pictures\*.bmp"
+  Delete "$INSTDIR\translations\*.qm"
   RMDir /r "$INSTDIR\licenses"
   Delete "$INSTDIR\uninstall.exe"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
   ; Only when empty.
   RMDir "$INSTDIR\pictures"
+  RMDir "$INSTDIR\translations"
   RMDir "$INSTDIR"
 SectionEnd
