@@ -2,7 +2,8 @@
 # The real pairfall, one whole game played from the keyboard alone and read
 # only through the accessibility tree, as with a screen reader: under Xvfb,
 # with a private D-Bus session bus and its own accessibility (AT-SPI) bus.
-# First the program runs without any bus and must take keys without a word.
+# First the program runs without any bus and must take keys without a word;
+# last it starts for a German player and must speak German.
 #   keyboard_game.sh <path to pairfall>
 set -uo pipefail
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -107,4 +108,14 @@ for _ in $(seq 100); do kill -0 "$game" 2> /dev/null || break; sleep 0.05; done
 kill -0 "$game" 2> /dev/null && fail "File > Exit did not end the program"
 [ -s "$work/pairfall.log" ] && { cat "$work/pairfall.log"; fail "pairfall printed warnings"; }
 grep -q '^TotalGames=1$' "$XDG_CONFIG_HOME/Pairfall/Pairfall.conf" || fail "the finished game was not counted"
+
+# The same program for a player whose language is German.
+LANGUAGE=de "$PAIRFALL" > "$work/german.log" 2>&1 &
+game=$!
+pids+=("$game")
+main_window_of "$game" > /dev/null || fail "the German main window did not appear"
+"$PYTHON" "$HERE/language.py" "$HERE/../../translations/pairfall_de.ts" || exit 1
+kill "$game"
+wait "$game" || fail "kill did not end the German pairfall with status 0"
+[ -s "$work/german.log" ] && { cat "$work/german.log"; fail "the German pairfall printed warnings"; }
 exit 0
