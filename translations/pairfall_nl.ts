@@ -5,353 +5,353 @@
     <name>CardNames</name>
     <message>
         <source>Ace of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaveren aas</translation>
     </message>
     <message>
         <source>Two of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaveren twee</translation>
     </message>
     <message>
         <source>Three of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaveren drie</translation>
     </message>
     <message>
         <source>Four of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaveren vier</translation>
     </message>
     <message>
         <source>Five of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaveren vijf</translation>
     </message>
     <message>
         <source>Six of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaveren zes</translation>
     </message>
     <message>
         <source>Seven of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaveren zeven</translation>
     </message>
     <message>
         <source>Eight of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaveren acht</translation>
     </message>
     <message>
         <source>Nine of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaveren negen</translation>
     </message>
     <message>
         <source>Ten of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaveren tien</translation>
     </message>
     <message>
         <source>Jack of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaveren boer</translation>
     </message>
     <message>
         <source>Queen of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaveren vrouw</translation>
     </message>
     <message>
         <source>King of Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaveren heer</translation>
     </message>
     <message>
         <source>Ace of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruiten aas</translation>
     </message>
     <message>
         <source>Two of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruiten twee</translation>
     </message>
     <message>
         <source>Three of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruiten drie</translation>
     </message>
     <message>
         <source>Four of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruiten vier</translation>
     </message>
     <message>
         <source>Five of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruiten vijf</translation>
     </message>
     <message>
         <source>Six of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruiten zes</translation>
     </message>
     <message>
         <source>Seven of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruiten zeven</translation>
     </message>
     <message>
         <source>Eight of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruiten acht</translation>
     </message>
     <message>
         <source>Nine of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruiten negen</translation>
     </message>
     <message>
         <source>Ten of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruiten tien</translation>
     </message>
     <message>
         <source>Jack of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruiten boer</translation>
     </message>
     <message>
         <source>Queen of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruiten vrouw</translation>
     </message>
     <message>
         <source>King of Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruiten heer</translation>
     </message>
     <message>
         <source>Ace of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Harten aas</translation>
     </message>
     <message>
         <source>Two of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Harten twee</translation>
     </message>
     <message>
         <source>Three of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Harten drie</translation>
     </message>
     <message>
         <source>Four of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Harten vier</translation>
     </message>
     <message>
         <source>Five of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Harten vijf</translation>
     </message>
     <message>
         <source>Six of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Harten zes</translation>
     </message>
     <message>
         <source>Seven of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Harten zeven</translation>
     </message>
     <message>
         <source>Eight of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Harten acht</translation>
     </message>
     <message>
         <source>Nine of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Harten negen</translation>
     </message>
     <message>
         <source>Ten of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Harten tien</translation>
     </message>
     <message>
         <source>Jack of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Harten boer</translation>
     </message>
     <message>
         <source>Queen of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Harten vrouw</translation>
     </message>
     <message>
         <source>King of Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Harten heer</translation>
     </message>
     <message>
         <source>Ace of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Schoppen aas</translation>
     </message>
     <message>
         <source>Two of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Schoppen twee</translation>
     </message>
     <message>
         <source>Three of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Schoppen drie</translation>
     </message>
     <message>
         <source>Four of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Schoppen vier</translation>
     </message>
     <message>
         <source>Five of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Schoppen vijf</translation>
     </message>
     <message>
         <source>Six of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Schoppen zes</translation>
     </message>
     <message>
         <source>Seven of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Schoppen zeven</translation>
     </message>
     <message>
         <source>Eight of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Schoppen acht</translation>
     </message>
     <message>
         <source>Nine of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Schoppen negen</translation>
     </message>
     <message>
         <source>Ten of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Schoppen tien</translation>
     </message>
     <message>
         <source>Jack of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Schoppen boer</translation>
     </message>
     <message>
         <source>Queen of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Schoppen vrouw</translation>
     </message>
     <message>
         <source>King of Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Schoppen heer</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Gereed</translation>
     </message>
     <message numerus="yes">
         <source>There are %n cards left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nog %n kaart over</numerusform>
+            <numerusform>Nog %n kaarten over</numerusform>
         </translation>
     </message>
     <message>
         <source>Would you like to play again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wilt u nog een keer spelen?</translation>
     </message>
     <message>
         <source>Cards do NOT total 10</source>
-        <translation type="unfinished"></translation>
+        <translation>De kaarten tellen NIET op tot 10</translation>
     </message>
     <message>
         <source>You must select all four facecards.</source>
-        <translation type="unfinished"></translation>
+        <translation>U moet alle vier de plaatjes selecteren.</translation>
     </message>
     <message>
         <source>You lose, would you like to play again?</source>
-        <translation type="unfinished"></translation>
+        <translation>U hebt verloren. Wilt u nog een keer spelen?</translation>
     </message>
     <message>
         <source>You LOSE</source>
-        <translation type="unfinished"></translation>
+        <translation>U hebt VERLOREN</translation>
     </message>
     <message>
         <source>You WIN</source>
-        <translation type="unfinished"></translation>
+        <translation>U hebt GEWONNEN</translation>
     </message>
     <message>
         <source>Empty place</source>
-        <translation type="unfinished"></translation>
+        <translation>Lege plaats</translation>
     </message>
     <message>
         <source>Unable to display Help Contents. There is no Help associated with this project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de inhoud van de Help niet weergeven. Er is geen Help aan dit project gekoppeld.</translation>
     </message>
     <message>
         <source>Pairfall is already running but does not answer. Close it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pairfall is al gestart, maar reageert niet. Sluit het programma en probeer het opnieuw.</translation>
     </message>
 </context>
 <context>
     <name>QAccessibleActionInterface</name>
     <message>
         <source>Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Indrukken</translation>
     </message>
     <message>
         <source>SetFocus</source>
-        <translation type="unfinished"></translation>
+        <translation>SetFocus</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nee</translation>
     </message>
 </context>
 <context>
     <name>QShortcut</name>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Spatiebalk</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Overloop</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Typen komen niet overeen</translation>
     </message>
     <message>
         <source>Division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Deling door nul</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Subscript valt buiten het bereik</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Onvoldoende geheugen</translation>
     </message>
     <message>
         <source>File not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand niet gevonden: %1</translation>
     </message>
     <message>
         <source>The picture %1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De afbeelding %1 kan niet worden gelezen: %2</translation>
     </message>
     <message>
         <source>The picture %1 could not be read: the file is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>De afbeelding %1 kan niet worden gelezen: het bestand is onvolledig</translation>
     </message>
     <message>
         <source>The picture %1 could not be read: it is %2 x %3 pixels, not %4 x %5</source>
-        <translation type="unfinished"></translation>
+        <translation>De afbeelding %1 kan niet worden gelezen: deze is %2 x %3 pixels in plaats van %4 x %5</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1: the file cannot be written (it may be read-only, a folder may stand in its place, or the disk may be full).</source>
-        <translation type="unfinished"></translation>
+        <translation>De instellingen kunnen niet worden opgeslagen in %1: er kan niet naar het bestand worden geschreven (het is mogelijk alleen-lezen, er staat mogelijk een map op die plaats, of de schijf is vol).</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1: the registry key cannot be written (access to it may be denied, or the registry may be full).</source>
-        <translation type="unfinished"></translation>
+        <translation>De instellingen kunnen niet worden opgeslagen in %1: er kan niet naar de registersleutel worden geschreven (de toegang is mogelijk geweigerd, of het register is vol).</translation>
     </message>
     <message>
         <source>The help viewer could not be started for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De Help-viewer kan niet worden gestart voor %1</translation>
     </message>
     <message>
         <source>The help viewer could not be found (%1 in %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>De Help-viewer is niet gevonden (%1 in %2)</translation>
     </message>
     <message>
         <source>%1 in the setting %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in de instelling %2: %3</translation>
     </message>
 </context>
 <context>
@@ -359,118 +359,119 @@
     <message>
         <source>missing
 picture</source>
-        <translation type="unfinished"></translation>
+        <translation>afbeelding
+ontbreekt</translation>
     </message>
 </context>
 <context>
     <name>pairfall::SlotPicture</name>
     <message>
         <source>Row %1, place %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rij %1, plaats %2</translation>
     </message>
 </context>
 <context>
     <name>pairfall::Table</name>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tafel</translation>
     </message>
 </context>
 <context>
     <name>pairfall::frmAbout</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Over %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Version %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Versie %1.%2</translation>
     </message>
     <message>
         <source>App Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmabeschrijving</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versie %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>pairfall::frmGameStats</name>
     <message>
         <source>Game Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistieken</translation>
     </message>
     <message>
         <source>Total Games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeeld:</translation>
     </message>
     <message>
         <source>Total Wins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen:</translation>
     </message>
     <message>
         <source>Total Losses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verloren:</translation>
     </message>
     <message>
         <source>Avg Number of Cards Left:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem. kaarten over:</translation>
     </message>
     <message>
         <source>Reset Game Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistieken wissen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
 </context>
 <context>
     <name>pairfall::frmMain</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nieuw spel</translation>
     </message>
     <message>
         <source>&amp;Game Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tatistieken</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Af&amp;sluiten</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhoud</translation>
     </message>
     <message>
         <source>&amp;Search For Help On...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoeken in Help...</translation>
     </message>
     <message>
         <source>&amp;About %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Over %1...</translation>
     </message>
     <message>
         <source>Some saved settings could not be read; their defaults are used instead:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommige opgeslagen instellingen konden niet worden gelezen; in plaats daarvan worden de standaardwaarden gebruikt:</translation>
     </message>
     <message>
         <source>Some saved statistics could not be read back; the counts of this run are kept:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommige opgeslagen statistieken konden niet worden teruggelezen; de tellingen van deze sessie blijven behouden:</translation>
     </message>
 </context>
 </TS>
