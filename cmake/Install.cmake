@@ -25,7 +25,8 @@ if(WIN32)
   # what screen readers say), so the program carries qtbase_<lang>.qm beside
   # its own. The Qt linked in is built from the build machine's qt6-base
   # source, so the build machine's translations are the ones that match.
-  # A language Qt has none for (Swedish) keeps the program's own copies.
+  # For a language Qt has none for (Swedish) the program's own .qm carries
+  # the few Qt texts it shows.
   set(PAIRFALL_QT_TRANSLATIONS "/usr/share/qt6/translations" CACHE PATH
       "Folder with Qt's own qtbase_<lang>.qm, copied into the Windows install (Debian: qt6-translations-l10n)")
   set(_pf_qt_translations_out "${CMAKE_BINARY_DIR}/windows-qt-translations")
@@ -41,7 +42,7 @@ if(WIN32)
     endif()
   endforeach()
   if(NOT _pf_qt_translations)
-    message(WARNING "No qtbase_<lang>.qm in ${PAIRFALL_QT_TRANSLATIONS}: the Windows install shows Qt's buttons in English "
+    message(WARNING "No qtbase_<lang>.qm in ${PAIRFALL_QT_TRANSLATIONS}: the Windows install lacks Qt's own translations "
                     "(install qt6-translations-l10n or set PAIRFALL_QT_TRANSLATIONS)")
   endif()
   install(FILES ${PAIRFALL_QM_FILES} ${_pf_qt_translations} DESTINATION translations)
