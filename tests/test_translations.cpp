@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -30,6 +31,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 
 using namespace pairfall;
 using namespace pairfall::testing;
@@ -175,6 +177,23 @@ TEST_P(ATranslatedWindow, ShowsEveryMenuTitleInTheBar)
     const QMenuBar* bar = window->menuBar();
     for (QAction* menu : bar->actions())
         EXPECT_TRUE(bar->rect().contains(bar->actionGeometry(menu))) << menu->text().toStdString();
+}
+
+TEST_P(ATranslatedWindow, GivesEachCommandAnAccessKeyOfItsOwnInItsMenu)
+{
+    std::vector<QList<QAction*>> menus { window->menuBar()->actions() };
+    for (QAction* menu : window->menuBar()->actions())
+        menus.push_back(menu->menu()->actions());
+    for (const QList<QAction*>& commands : menus) {
+        std::set<QString> keys;
+        for (const QAction* command : commands) {
+            if (command->isSeparator())
+                continue;
+            const QString key = QKeySequence::mnemonic(command->text()).toString();
+            EXPECT_FALSE(key.isEmpty()) << command->text().toStdString() << " has no access key";
+            EXPECT_TRUE(keys.insert(key).second) << command->text().toStdString() << " shares " << key.toStdString();
+        }
+    }
 }
 
 TEST_P(ATranslatedWindow, FitsEveryStatusLineInTheBar)
