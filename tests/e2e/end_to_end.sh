@@ -60,6 +60,8 @@ sleep 1
 export XDG_CONFIG_HOME="$work/config"
 export QT_QPA_PLATFORM=xcb
 export QT_SCALE_FACTOR="$scale"
+# The designed English window, whatever the machine's language.
+export LANGUAGE=C
 
 wait_for_window() { # title -> window id
     for _ in $(seq 200); do

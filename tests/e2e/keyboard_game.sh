@@ -3,7 +3,7 @@
 # only through the accessibility tree, as with a screen reader: under Xvfb,
 # with a private D-Bus session bus and its own accessibility (AT-SPI) bus.
 # First the program runs without any bus and must take keys without a word;
-# last it starts for a German player and must speak German.
+# last it starts for a player of each of its languages and must speak it.
 #   keyboard_game.sh <path to pairfall>
 set -uo pipefail
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -49,6 +49,9 @@ export XDG_CONFIG_HOME="$work/config"
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb
+# The game is read by its English names, whatever the machine's language;
+# the last part starts it in each of its other languages.
+export LANGUAGE=C
 # The launcher reads one setting; kept in memory, away from the user's.
 export GSETTINGS_BACKEND=memory
 
@@ -109,13 +112,17 @@ kill -0 "$game" 2> /dev/null && fail "File > Exit did not end the program"
 [ -s "$work/pairfall.log" ] && { cat "$work/pairfall.log"; fail "pairfall printed warnings"; }
 grep -q '^TotalGames=1$' "$XDG_CONFIG_HOME/Pairfall/Pairfall.conf" || fail "the finished game was not counted"
 
-# The same program for a player whose language is German.
-LANGUAGE=de "$PAIRFALL" > "$work/german.log" 2>&1 &
-game=$!
-pids+=("$game")
-main_window_of "$game" > /dev/null || fail "the German main window did not appear"
-"$PYTHON" "$HERE/language.py" "$HERE/../../translations/pairfall_de.ts" || exit 1
-kill "$game"
-wait "$game" || fail "kill did not end the German pairfall with status 0"
-[ -s "$work/german.log" ] && { cat "$work/german.log"; fail "the German pairfall printed warnings"; }
+# The same program for a player of each language it has a translation for.
+for ts in "$HERE"/../../translations/pairfall_*.ts; do
+    language="$(basename "$ts" .ts)"
+    language="${language#pairfall_}"
+    LANGUAGE="$language" "$PAIRFALL" > "$work/$language.log" 2>&1 &
+    game=$!
+    pids+=("$game")
+    main_window_of "$game" > /dev/null || fail "the main window did not appear for LANGUAGE=$language"
+    "$PYTHON" "$HERE/language.py" "$ts" || fail "LANGUAGE=$language"
+    kill "$game"
+    wait "$game" || fail "kill did not end pairfall with status 0 for LANGUAGE=$language"
+    [ -s "$work/$language.log" ] && { cat "$work/$language.log"; fail "pairfall printed warnings for LANGUAGE=$language"; }
+done
 exit 0

@@ -86,7 +86,8 @@ def main(ts_file):
     for what, (expected, actual) in wanted.items():
         if expected != actual:
             fail(f"the {what} reads {actual!r}, not {expected!r}")
-    print(f"The window speaks the translation: menus {menus[:2]}, status line {status!r}, "
+    language = ElementTree.parse(ts_file).getroot().get("language")
+    print(f"The window speaks {language}: menus {menus[:2]}, status line {status!r}, "
           f"first slot {slot_name!r} at {slot_place!r}")
 
 
