@@ -236,6 +236,22 @@ TEST_P(ATranslatedWindow, FitsEveryMessageBoxText)
     }
 }
 
+// Qt's own words, from Qt's translation or, where Qt has none, the program's.
+// ("No" is the same word in some of the languages; "Yes" in none.)
+TEST_P(ATranslatedWindow, AsksWithAYesButtonInItsLanguage)
+{
+    QString yes;
+    QTimer::singleShot(0, [&yes] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        yes = box->button(QMessageBox::Yes)->text();
+        box->done(QMessageBox::No);
+    });
+    QtMessageBoxService().Ask(window.get(), GameText(PlayAgainPrompt), Buttons::YesNo, GameText(WinTitle), Icon::None);
+    EXPECT_FALSE(yes.isEmpty());
+    EXPECT_NE(yes, "&Yes");
+}
+
 INSTANTIATE_TEST_SUITE_P(, ATranslatedWindow, ::testing::ValuesIn(Languages()), [](const auto& info) { return info.param.toStdString(); });
 
 // Laid out for these texts, exactly as designed.

@@ -10,6 +10,8 @@
 #     holds the position and the statistics as text, in the forms Linux writes;
 #   - a run ended by the session's end saves the position it was moved to, and
 #     a start right after it comes up;
+#   - a German player's start shows Game Stats under its German title and
+#     exits by the German access keys;
 #   - a silent uninstall takes the program away and leaves the statistics.
 #   windows_end_to_end.sh INSTALLER [LINUX_PAIRFALL]
 # With the Linux pairfall given, its table is the reference; without it, each
@@ -18,6 +20,7 @@ set -uo pipefail
 installer="${1:-}"
 linux_pairfall="${2:-}"
 pictures="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../pictures" && pwd)"
+translations="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../translations" && pwd)"
 
 skip() {
     echo "SKIPPED: $*"
@@ -272,6 +275,42 @@ wait "$game_pid"
 status=$?
 game_pid=""
 [ "$status" = 0 ] || fail "the third run ended with status $status"
+
+echo "== A German player"
+# Wine gives Windows the display language of its locale.
+for language in de fr es it nl pl pt_BR sv; do
+    [ -f "$folder/translations/pairfall_$language.qm" ] || fail "translations\\pairfall_$language.qm is not installed"
+done
+[ -f "$folder/translations/qtbase_de.qm" ] || fail "Qt's own German, translations\\qtbase_de.qm, is not installed"
+german() { # English source -> its German translation, as the .ts file has it
+    python3 -c 'import sys, xml.etree.ElementTree as T
+print(next(m.findtext("translation") for m in T.parse(sys.argv[1]).iter("message") if m.findtext("source") == sys.argv[2]))' \
+        "$translations/pairfall_de.ts" "$1"
+}
+access_key() { # caption with & -> its key, lower case
+    local caption="${1#*&}"
+    echo "${caption:0:1}" | tr '[:upper:]' '[:lower:]'
+}
+LC_ALL=de_DE.UTF-8 "$wine" "$program" > "$work/german.log" 2>&1 &
+game_pid=$!
+window="$(wait_for_window Pairfall "$game_pid")" || fail "the program did not come up for a German player"
+sleep 1
+click_status_line "$window"
+xdotool key "alt+$(access_key "$(german "&File")")"
+sleep 0.5
+xdotool key "$(access_key "$(german "&Game Stats")")"
+stats_title="$(german "Game Stats")"
+stats="$(wait_for_window "$stats_title" "$game_pid")" || fail "Game Stats did not open as \"$stats_title\" for a German player"
+xdotool key Escape
+sleep 0.5
+xdotool key "alt+$(access_key "$(german "&File")")"
+sleep 0.5
+xdotool key "$(access_key "$(german "E&xit")")"
+wait_for_end "$game_pid" || fail "the German File > Exit did not end the program"
+wait "$game_pid"
+status=$?
+game_pid=""
+[ "$status" = 0 ] || fail "the German run ended with status $status"
 
 echo "== Silent uninstall"
 quiet="$(registry_value "$uninstall_key" QuietUninstallString)"
