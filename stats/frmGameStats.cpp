@@ -20,21 +20,29 @@ namespace pairfall {
 
 namespace {
 
+struct Caption {
+    const QLabel* label;
+    // Shows a translation, not the English it was laid out for.
+    bool translated;
+};
+
 // Where a value goes right of its captions: where it was laid out for the
-// English captions, or further right where a longer caption reaches it.
-int ValueLeft(int designed, std::initializer_list<const QLabel*> captions)
+// English captions, or further right where a translated caption reaches it.
+int ValueLeft(int designed, std::initializer_list<Caption> captions)
 {
     constexpr int Gap = 8;
     int left = designed;
-    for (const QLabel* caption : captions) {
-        if (caption->geometry().right() >= designed)
-            left = std::max(left, caption->geometry().right() + 1 + Gap);
+    for (const Caption& caption : captions) {
+        const int right = caption.label->geometry().right();
+        if (caption.translated && right >= designed)
+            left = std::max(left, right + 1 + Gap);
     }
     return left;
 }
 
-QLabel* AddCaption(QWidget* parent, const char* name, const QString& text, int left, int top, const QFont& font)
+Caption AddCaption(QWidget* parent, const char* name, const char* english, int left, int top, const QFont& font)
 {
+    const QString text = frmGameStats::tr(english);
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
@@ -42,7 +50,7 @@ QLabel* AddCaption(QWidget* parent, const char* name, const QString& text, int l
     label->setFont(font);
     label->move(left, top);
     label->adjustSize();
-    return label;
+    return { label, IsTranslated(text, english) };
 }
 
 QLabel* AddValue(QWidget* parent, const char* name, int left, int top, int width)
@@ -59,12 +67,12 @@ QLabel* AddValue(QWidget* parent, const char* name, int left, int top, int width
     return label;
 }
 
-// 97 x 33, or wider where the caption needs it.
-QPushButton* AddButton(QWidget* parent, const char* name, const QString& text, int left, int top)
+// 97 x 33, or wider where a translated caption needs it.
+QPushButton* AddButton(QWidget* parent, const char* name, const char* english, int left, int top)
 {
-    auto* button = new QPushButton(text, parent);
+    auto* button = new QPushButton(frmGameStats::tr(english), parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(left, top, ButtonWidth(*button, 97), 33);
+    button->setGeometry(left, top, ButtonWidth(*button, english, 97), 33);
     // Neither button answers Enter: a stray Enter must not reset the counts.
     button->setAutoDefault(false);
     button->setDefault(false);
@@ -90,29 +98,32 @@ frmGameStats::frmGameStats(QWidget* owner, SettingsStore& store, ErrorBoundary& 
     // is too wide for "Reset Game Stats" in 97 pixels.
     setFont(DialogFont(8, false));
 
-    // Laid out for the English texts; a longer text in another language
-    // moves what stands right of it further right and widens the window.
-    const QLabel* title = AddCaption(this, "Label1", tr("Game Stats"), 64, 8, DialogFont(24, true));
+    // Laid out for the English texts, which keep their places whatever the
+    // font; a longer text in another language moves what stands right of
+    // it further right and widens the window.
+    const Caption title = AddCaption(this, "Label1", QT_TR_NOOP("Game Stats"), 64, 8, DialogFont(24, true));
     const QFont captionFont = DialogFont(12, true);
-    const QLabel* games = AddCaption(this, "Label2", tr("Total Games:"), 8, 56, captionFont);
-    const QLabel* wins = AddCaption(this, "Label3", tr("Total Wins:"), 8, 88, captionFont);
-    const QLabel* losses = AddCaption(this, "Label4", tr("Total Losses:"), 8, 120, captionFont);
-    const QLabel* average = AddCaption(this, "Label5", tr("Avg Number of Cards Left:"), 8, 152, captionFont);
+    const Caption games = AddCaption(this, "Label2", QT_TR_NOOP("Total Games:"), 8, 56, captionFont);
+    const Caption wins = AddCaption(this, "Label3", QT_TR_NOOP("Total Wins:"), 8, 88, captionFont);
+    const Caption losses = AddCaption(this, "Label4", QT_TR_NOOP("Total Losses:"), 8, 120, captionFont);
+    const Caption average = AddCaption(this, "Label5", QT_TR_NOOP("Avg Number of Cards Left:"), 8, 152, captionFont);
     const int countsLeft = ValueLeft(128, { games, wins, losses });
     m_lblGames = AddValue(this, "lblGames", countsLeft, 56, 121);
     m_lblWins = AddValue(this, "lblWins", countsLeft, 88, 121);
     m_lblLosses = AddValue(this, "lblLosses", countsLeft, 120, 121);
     m_lblAvgCards = AddValue(this, "lblAvgCards", ValueLeft(232, { average }), 152, 65);
 
-    QPushButton* reset = AddButton(this, "cmdResetStats", tr("Reset Game Stats"), 32, 192);
-    QPushButton* closeButton = AddButton(this, "cmdClose", tr("Close"), std::max(176, reset->geometry().right() + 1 + 16), 192);
+    QPushButton* reset = AddButton(this, "cmdResetStats", QT_TR_NOOP("Reset Game Stats"), 32, 192);
+    QPushButton* closeButton = AddButton(this, "cmdClose", QT_TR_NOOP("Close"), std::max(176, reset->geometry().right() + 1 + 16), 192);
     setTabOrder(closeButton, reset);
     closeButton->setFocus();
 
     constexpr int RightMargin = 15;
     int width = 312;
-    for (const QWidget* widget : std::initializer_list<const QWidget*> { title, m_lblGames, m_lblAvgCards, closeButton })
+    for (const QWidget* widget : std::initializer_list<const QWidget*> { m_lblGames, m_lblAvgCards, closeButton })
         width = std::max(width, widget->geometry().right() + 1 + RightMargin);
+    if (title.translated)
+        width = std::max(width, title.label->geometry().right() + 1 + RightMargin);
     resize(width, std::max(237, closeButton->geometry().bottom() + 1 + 12));
 
     connect(reset, &QPushButton::clicked, this, [this] { m_errors.Run([this] { cmdResetStats_Click(); }); });

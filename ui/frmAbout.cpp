@@ -49,10 +49,11 @@ frmAbout::frmAbout(QWidget* owner)
     setFont(DialogFont(8, false));
 
     // Created first, so it leads the tab order.
-    auto* ok = new QPushButton(tr("OK"), this);
+    const char* okCaption = QT_TR_NOOP("OK");
+    auto* ok = new QPushButton(tr(okCaption), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
-    // A caption longer than the English one widens the button to the left.
-    const int okWidth = ButtonWidth(*ok, 84);
+    // A translated caption that needs more room widens the button to the left.
+    const int okWidth = ButtonWidth(*ok, okCaption, 84);
     ok->setGeometry(283 + 84 - okWidth, 175, okWidth, 23);
     ok->setDefault(true);
     ok->setFocus();

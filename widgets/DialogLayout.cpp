@@ -23,9 +23,14 @@ int CaptionWidth(const QAbstractButton& button)
     return TextWidth(button) + 2 * LeastMargin;
 }
 
-int ButtonWidth(const QAbstractButton& button, int designed)
+bool IsTranslated(const QString& shown, const char* english)
 {
-    if (CaptionWidth(button) <= designed)
+    return shown != QString::fromUtf8(english);
+}
+
+int ButtonWidth(const QAbstractButton& button, const char* english, int designed)
+{
+    if (!IsTranslated(button.text(), english) || CaptionWidth(button) <= designed)
         return designed;
     return TextWidth(button) + 2 * GrownMargin;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 class QAbstractButton;
+class QString;
 
 namespace pairfall {
 
@@ -8,9 +9,13 @@ namespace pairfall {
 // on either side of it to show it whole.
 int CaptionWidth(const QAbstractButton& button);
 
-// The dialogs' buttons keep the width they were laid out with for the
-// English captions, and grow, with a comfortable margin, only where a
-// caption would not fit.
-int ButtonWidth(const QAbstractButton& button, int designed);
+// Whether a control shows a translation rather than the English text the
+// dialog was laid out for.  The English keeps its designed place whatever
+// the font; only a translation moves or widens a control.
+bool IsTranslated(const QString& shown, const char* english);
+
+// The dialogs' buttons keep the width they were laid out with, and grow, with
+// a comfortable margin, only where a translated caption would not fit.
+int ButtonWidth(const QAbstractButton& button, const char* english, int designed);
 
 }
