@@ -84,14 +84,6 @@ TEST_F(GameEnd, NoAfterALossLeavesTheTableAsItLies)
     EXPECT_EQ(state.SlotValue(0), Jack);
 }
 
-TEST_F(GameEnd, YesAfterALossStartsANewGame)
-{
-    view.answer = Answer::Yes;
-    End(17);
-    EXPECT_EQ(view.status, "Ready");
-    EXPECT_EQ(state.GameOver, GameOverFlag::No);
-}
-
 TEST_F(GameEnd, AWinClearsTheTableAndAsksToPlayAgain)
 {
     End(0);

@@ -67,20 +67,6 @@ std::string Seen(Player& player)
 
 }
 
-TEST(Accessibility, EachSlotIsACheckableButtonDescribedByItsPlace)
-{
-    Player player;
-    for (int i = 0; i < SlotCount; ++i) {
-        QAccessibleInterface* slot = player.Accessible(i);
-        EXPECT_EQ(slot->role(), QAccessible::Button);
-        EXPECT_EQ(slot->text(QAccessible::Name), "Empty place");
-        EXPECT_EQ(slot->text(QAccessible::Description), QStringLiteral("Row %1, place %2").arg(i / 4 + 1).arg(i % 4 + 1));
-        EXPECT_TRUE(slot->state().checkable);
-        EXPECT_FALSE(slot->state().checked);
-        EXPECT_EQ(slot->actionInterface()->actionNames().first(), QAccessibleActionInterface::pressAction());
-    }
-}
-
 TEST(Accessibility, PressingASlotDoesWhatSpaceDoes)
 {
     Player player;

@@ -14,7 +14,6 @@
 #include "ui/SlotPicture.h"
 #include "ui/Table.h"
 #include "ui/TableLayout.h"
-#include "ui/frmAbout.h"
 #include "ui/frmMain.h"
 
 #include <QAction>
@@ -22,9 +21,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -69,7 +66,6 @@ using Startup = MainWindow;
 using Shutdown = OpenWindow;
 using TheTable = OpenWindow;
 using Menus = OpenWindow;
-using HelpMenu = OpenWindow;
 
 TEST_F(Startup, APartlyOffScreenPositionIsKeptExactly)
 {
@@ -177,13 +173,6 @@ TEST_F(MainWindow, AMissingCardPictureShowsTheStandInAndIsReported)
 
 using ScaledTable = OpenWindow;
 using ScaledPictures = MainWindow;
-
-TEST_F(ScaledTable, ADealtSlotAtTwiceTheScaleShowsItsDoubleSizeFilePixelForPixel)
-{
-    const QImage partner = TopCardPartner();
-    ClickSlot(0);
-    EXPECT_EQ(Slot(0)->grab().toImage().convertToFormat(QImage::Format_RGB32), partner);
-}
 
 TEST_F(ScaledTable, ADealtSlotAtOneAndAHalfTimesTheScaleShowsASmoothResampleOfItsDoubleSizeFile)
 {
@@ -333,23 +322,6 @@ TEST_P(NoHelpFile, TheCommandSaysThereIsNoHelp)
 }
 
 INSTANTIATE_TEST_SUITE_P(ContentsAndSearch, NoHelpFile, ::testing::Values("mnuHelpContents", "mnuHelpSearch"));
-
-// About is looked at, then closed, from inside the command: the command must
-// still be waiting for it then.
-TEST_F(HelpMenu, AboutOpensTheAboutWindowModalToTheMainWindowAndWaitsForItToClose)
-{
-    bool lookedAt = false;
-    QTimer::singleShot(0, window.get(), [&] {
-        auto* about = window->findChild<frmAbout*>();
-        ASSERT_NE(about, nullptr);
-        EXPECT_EQ(about->windowModality(), Qt::WindowModal);
-        EXPECT_EQ(about->parentWidget(), window.get());
-        lookedAt = true;
-        about->close();
-    });
-    Trigger("mnuHelpAbout");
-    EXPECT_TRUE(lookedAt);
-}
 
 // A viewer that cannot be reached, as where user32 has no WinHelpA.
 struct UnreachableViewer final : HelpViewer {

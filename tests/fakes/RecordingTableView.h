@@ -12,7 +12,7 @@
 namespace pairfall::testing {
 
 // Records what the game shows, in its own state and in the event log, and
-// gives every Yes/No question the same answer.
+// answers every Yes/No question No.
 class RecordingTableView final : public TableView {
 public:
     // Logs into a log it shares with the other fakes of a test.
@@ -58,13 +58,12 @@ public:
         log.Add("box " + box);
         if (buttons == Buttons::OK)
             return Answer::OK;
-        return answer;
+        return Answer::No;
     }
 
     std::array<std::string, SlotCount> pictures;
     std::array<bool, SlotCount> outlines {};
     std::string status;
-    Answer answer = Answer::No; // to every Yes/No question
     EventLog& log;
 };
 
