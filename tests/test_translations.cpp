@@ -269,10 +269,4 @@ TEST(TheEnglishWindow, KeepsGameStatsAsDesigned)
     EXPECT_EQ(stats.findChild<QPushButton*>("cmdClose")->geometry(), QRect(176, 192, 97, 33));
 }
 
-TEST(TheEnglishWindow, KeepsAboutsButtonAsDesigned)
-{
-    frmAbout about(nullptr);
-    EXPECT_EQ(about.findChild<QPushButton*>("cmdOK")->geometry(), QRect(283, 175, 84, 23));
-}
-
 }
