@@ -8,34 +8,7 @@ namespace {
 
 constexpr std::size_t LongestQuotedText = 40;
 
-std::string Describe(RuntimeError::Kind kind, const std::vector<std::string>& fields, const std::optional<RuntimeError::Setting>& setting)
-{
-    const std::string error = FillIn(ErrorText(kind), fields);
-    if (!setting)
-        return error;
-    return FillIn(SettingErrorText(), { error, setting->section + "/" + setting->key, QuotedSettingText(setting->text) });
-}
-
-}
-
-RuntimeError::RuntimeError(Kind kind, std::vector<std::string> fields)
-    : RuntimeError(kind, std::move(fields), std::nullopt)
-{
-}
-
-RuntimeError::RuntimeError(Kind kind, std::vector<std::string> fields, std::optional<Setting> setting)
-    : std::runtime_error(Describe(kind, fields, setting))
-    , m_kind(kind)
-    , m_fields(std::move(fields))
-    , m_setting(std::move(setting))
-{
-}
-
-RuntimeError RuntimeError::InSetting(const std::string& section, const std::string& key, const std::string& text) const
-{
-    return RuntimeError(m_kind, m_fields, Setting { section, key, text });
-}
-
+// The English text of a kind, %1, %2 .. standing for its fields.
 const char* ErrorText(RuntimeError::Kind kind)
 {
     using Kind = RuntimeError::Kind;
@@ -70,12 +43,9 @@ const char* ErrorText(RuntimeError::Kind kind)
     return "";
 }
 
-const char* SettingErrorText()
-{
-    return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "%1 in the setting %2: %3");
-}
-
-std::string QuotedSettingText(const std::string& text)
+// The stored text as the player should see it in a report: quoted, control
+// characters made visible, and no screenful from a damaged file.
+std::string Quoted(const std::string& text)
 {
     std::string shown;
     for (char c : text.substr(0, LongestQuotedText)) {
@@ -87,6 +57,8 @@ std::string QuotedSettingText(const std::string& text)
     return "\"" + shown + "\"";
 }
 
+// Puts field n in place of %n, from %1 to %9, in one pass: a field that
+// holds a "%2" itself stays as it is.
 std::string FillIn(const std::string& text, const std::vector<std::string>& fields)
 {
     std::string filled;
@@ -101,6 +73,47 @@ std::string FillIn(const std::string& text, const std::vector<std::string>& fiel
         }
     }
     return filled;
+}
+
+using Translate = std::function<std::string(const char*)>;
+
+std::string Describe(RuntimeError::Kind kind, const std::vector<std::string>& fields, const std::optional<RuntimeError::Setting>& setting, const Translate& translate)
+{
+    const std::string error = FillIn(translate(ErrorText(kind)), fields);
+    if (!setting)
+        return error;
+    const char* inSetting = PAIRFALL_TRANSLATE_NOOP("RuntimeError", "%1 in the setting %2: %3");
+    return FillIn(translate(inSetting), { error, setting->section + "/" + setting->key, Quoted(setting->text) });
+}
+
+std::string English(const char* text)
+{
+    return text;
+}
+
+}
+
+RuntimeError::RuntimeError(Kind kind, std::vector<std::string> fields)
+    : RuntimeError(kind, std::move(fields), std::nullopt)
+{
+}
+
+RuntimeError::RuntimeError(Kind kind, std::vector<std::string> fields, std::optional<Setting> setting)
+    : std::runtime_error(Describe(kind, fields, setting, English))
+    , m_kind(kind)
+    , m_fields(std::move(fields))
+    , m_setting(std::move(setting))
+{
+}
+
+RuntimeError RuntimeError::InSetting(const std::string& section, const std::string& key, const std::string& text) const
+{
+    return RuntimeError(m_kind, m_fields, Setting { section, key, text });
+}
+
+std::string RuntimeError::description(const std::function<std::string(const char*)>& translate) const
+{
+    return Describe(m_kind, m_fields, m_setting, translate);
 }
 
 }

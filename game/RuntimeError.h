@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -39,6 +40,9 @@ public:
     const std::vector<std::string>& fields() const { return m_fields; }
     const std::optional<Setting>& setting() const { return m_setting; }
     std::string description() const { return what(); }
+    // The same words with each of the English texts they are made of (marked
+    // in ErrorsContext) passed through translate first.
+    std::string description(const std::function<std::string(const char* english)>& translate) const;
 
     // The same error, as met in reading the stored entry section/key.
     RuntimeError InSetting(const std::string& section, const std::string& key, const std::string& text) const;
@@ -57,19 +61,7 @@ private:
     std::optional<Setting> m_setting;
 };
 
+// The context in which the error texts are marked for translation.
 inline constexpr const char* ErrorsContext = "RuntimeError";
-
-// The English text of a kind, %1, %2 .. standing for its fields.
-const char* ErrorText(RuntimeError::Kind kind);
-// The text an error met in a stored entry gets around it: %1 the error,
-// %2 the entry, %3 its text.
-const char* SettingErrorText();
-// The stored text as the player should see it in a report: quoted, control
-// characters made visible, and no screenful from a damaged file.
-std::string QuotedSettingText(const std::string& text);
-
-// Puts field n in place of %n, from %1 to %9, in one pass: a field that
-// holds a "%2" itself stays as it is.
-std::string FillIn(const std::string& text, const std::vector<std::string>& fields);
 
 }

@@ -6,25 +6,9 @@
 
 namespace pairfall {
 
-namespace {
-
-QString Translated(const char* context, const char* english)
-{
-    return QCoreApplication::translate(context, english);
-}
-
-// Fields go in after the translation, in one pass, so that a path with a
-// "%1" in it stays as it is.
-QString Filled(const QString& text, const std::vector<std::string>& fields)
-{
-    return QString::fromStdString(FillIn(text.toStdString(), fields));
-}
-
-}
-
 QString GameText(const char* english)
 {
-    return Translated(TextsContext, english);
+    return QCoreApplication::translate(TextsContext, english);
 }
 
 QString CardsLeftStatus(Int16 cardsLeft)
@@ -34,12 +18,7 @@ QString CardsLeftStatus(Int16 cardsLeft)
 
 QString ErrorMessage(const RuntimeError& error)
 {
-    const QString message = Filled(Translated(ErrorsContext, ErrorText(error.kind())), error.fields());
-    const std::optional<RuntimeError::Setting>& setting = error.setting();
-    if (!setting)
-        return message;
-    const QString inSetting = Translated(ErrorsContext, SettingErrorText());
-    return Filled(inSetting, { message.toStdString(), setting->section + "/" + setting->key, QuotedSettingText(setting->text) });
+    return QString::fromStdString(error.description([](const char* english) { return QCoreApplication::translate(ErrorsContext, english).toStdString(); }));
 }
 
 }
