@@ -1,31 +1,18 @@
 // The main window and the windows it opens, on fakes.  Positions in twips, 15 to the pixel.
+#include "MainWindowOnFakes.h"
 #include "art/PictureScale.h"
 #include "art/StandIn.h"
 #include "art/TableGreen.h"
-#include "fakes/EventLog.h"
-#include "fakes/MemorySettingsStore.h"
-#include "fakes/ScriptedMessageBoxes.h"
-#include "fakes/ScriptedRandom.h"
 #include "game/SettingsEntries.h"
 #include "stats/frmGameStats.h"
-#include "ui/HelpCommands.h"
 #include "ui/OutlineShape.h"
-#include "ui/ScaleFactor.h"
-#include "ui/SlotPicture.h"
-#include "ui/Table.h"
 #include "ui/TableLayout.h"
-#include "ui/frmMain.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QPushButton>
-#include <QStatusBar>
-#include <QStatusTipEvent>
-#include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <set>
 
 using namespace pairfall;
@@ -34,28 +21,11 @@ using Strings = std::vector<std::string>;
 
 namespace {
 
-// The main window on fakes, opened as the program opens it.
-class MainWindow : public ::testing::Test {
-protected:
-    void Open() { Open(store, PAIRFALL_SOURCE_DIR); }
-    void Open(SettingsStore& settings, const std::string& programFolder)
-    {
-        window = std::make_unique<frmMain>(frmMainServices { settings, random, boxes, help, programFolder, "" });
-        window->Form_Load();
-        window->show();
-    }
-    void Trigger(const char* command) { window->findChild<QAction*>(command)->trigger(); }
-    SlotPicture* Slot(int index) { return window->TableArea().Slot(index); }
-    void ClickSlot(int index) { QTest::mouseClick(Slot(index), Qt::LeftButton, {}, QPoint(30, 40)); }
-    QImage TopCardPartner() { return QImage(QStringLiteral(PAIRFALL_SOURCE_DIR "/pictures/%1@2x.bmp").arg(window->State().Deck(window->State().CardsLeft).Id)).convertToFormat(QImage::Format_RGB32); }
-
-    EventLog log;
-    MemorySettingsStore store { log };
-    ScriptedMessageBoxes boxes;
-    SeededRandom random { 99 };
-    PlatformHelpViewer help; // never asked: there is no help file
-    std::unique_ptr<frmMain> window;
-};
+// The picture file of the card on top of the deck, at twice the size.
+QImage TopCardPartner(frmMain& window)
+{
+    return QImage(QStringLiteral(PAIRFALL_SOURCE_DIR "/pictures/%1@2x.bmp").arg(window.State().Deck(window.State().CardsLeft).Id)).convertToFormat(QImage::Format_RGB32);
+}
 
 class OpenWindow : public MainWindow {
 protected:
@@ -64,7 +34,6 @@ protected:
 
 using Startup = MainWindow;
 using Shutdown = OpenWindow;
-using TheTable = OpenWindow;
 using Menus = OpenWindow;
 
 TEST_F(Startup, APartlyOffScreenPositionIsKeptExactly)
@@ -140,27 +109,6 @@ TEST_F(Shutdown, ClosesTheLaterWindowsFirstAndGameStatsBeforeSaving)
     EXPECT_EQ(firstThree, (Strings { "closed Game Stats", "closed the earlier window", "write Settings/MainLeft=1000" }));
 }
 
-TEST_F(TheTable, AStatusTipNeverReplacesTheStatusLine)
-{
-    QStatusTipEvent tip(QStringLiteral("Start a new game"));
-    QApplication::sendEvent(window.get(), &tip);
-    EXPECT_EQ(window->statusBar()->currentMessage(), "");
-}
-
-// Two pixels of blue show around the card; the rest of the frame lies beneath it.
-TEST_F(TheTable, TheOutlineFramesASelectedCardWithoutCoveringIt)
-{
-    ClickSlot(0);
-    window->State().SlotValue(0) = 3; // a number card, which the next click selects
-    ClickSlot(0);
-    const QImage table = window->TableArea().grab().toImage();
-    const QPoint corner = Slot(0)->pos();
-    EXPECT_EQ(table.pixelColor(corner + QPoint(-2, 40)), QColor(Qt::blue));
-    EXPECT_EQ(table.pixelColor(corner + QPoint(-3, 40)), TableGreen);
-    EXPECT_EQ(table.pixelColor(corner + QPoint(30, 97)), QColor(Qt::blue));
-    EXPECT_EQ(table.pixelColor(corner + QPoint(1, 40)), Slot(0)->Picture().pixelColor(1, 40));
-}
-
 TEST_F(MainWindow, AMissingCardPictureShowsTheStandInAndIsReported)
 {
     Open(store, PAIRFALL_SOURCE_DIR "/tests/pictures/designed-only");
@@ -176,7 +124,7 @@ using ScaledPictures = MainWindow;
 
 TEST_F(ScaledTable, ADealtSlotAtOneAndAHalfTimesTheScaleShowsASmoothResampleOfItsDoubleSizeFile)
 {
-    const QImage partner = TopCardPartner();
+    const QImage partner = TopCardPartner(*window);
     ClickSlot(0);
     EXPECT_EQ(Slot(0)->grab().toImage().convertToFormat(QImage::Format_RGB32), partner.scaled(partner.size() * 0.75, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
@@ -193,20 +141,12 @@ TEST_F(ScaledTable, AnOutlineAtOneAndAHalfTimesTheScaleIsSolidBlueWithSharpEdges
     EXPECT_EQ(colours, (std::set<QRgb> { layout::OutlineBlue.rgb(), TableGreen.rgb() }));
 }
 
-TEST(ScaleFactor, AFactorBelowOneIsReadAsOne)
-{
-    qputenv("QT_SCALE_FACTOR", "0.75");
-    KeepScaleFactorAtLeastOne();
-    EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), "1");
-    qunsetenv("QT_SCALE_FACTOR");
-}
-
 // Run on two screens, the second at twice the scale of the first.
 using TwoScreens = OpenWindow;
 
 TEST_F(TwoScreens, ACardDealtOnOneScreenShowsItsDoubleSizeFileAfterTheWindowMovesToAScreenOfTwiceTheScale)
 {
-    const QImage partner = TopCardPartner();
+    const QImage partner = TopCardPartner(*window);
     ClickSlot(0);
     window->windowHandle()->setScreen(QGuiApplication::screens().at(1));
     EXPECT_EQ(Slot(0)->grab().toImage().convertToFormat(QImage::Format_RGB32), partner);
@@ -262,28 +202,11 @@ protected:
     QPointer<frmGameStats> dialog;
 };
 
-TEST_F(GameStats, ShowsTheWindowsCountsNotTheStoredOnes)
-{
-    EXPECT_EQ(Shown(), "12 5 7 19");
-}
-
 TEST_F(GameStats, ResetZeroesTheWindowsCountsAndTheShownOnes)
 {
     ClickReset();
     EXPECT_EQ(window->State().TotalGames, 0);
     EXPECT_EQ(Shown(), "0 0 0 0");
-}
-
-TEST_F(GameStats, AResetWhoseSaveFailsIsReportedAndTheNextSaveStoresZeros)
-{
-    store.failCommits = true;
-    ClickReset();
-    ASSERT_EQ(boxes.boxes.size(), 1u);
-    EXPECT_PRED2(Contains, boxes.boxes[0], "could not be saved");
-    store.failCommits = false;
-    log.Clear();
-    window->close();
-    EXPECT_EQ(log.Starting("write Stats/"), (Strings { "write Stats/AvgCardsLeft=0", "write Stats/TotalGames=0", "write Stats/TotalWins=0", "write Stats/TotalLosses=0" }));
 }
 
 // TotalGames reads back damaged whatever is written to it, as if another run
@@ -322,18 +245,5 @@ TEST_P(NoHelpFile, TheCommandSaysThereIsNoHelp)
 }
 
 INSTANTIATE_TEST_SUITE_P(ContentsAndSearch, NoHelpFile, ::testing::Values("mnuHelpContents", "mnuHelpSearch"));
-
-// A viewer that cannot be reached, as where user32 has no WinHelpA.
-struct UnreachableViewer final : HelpViewer {
-    void Open(QWidget*, const std::string&, HelpCommand) override { throw RuntimeError::FileNotFound("user32"); }
-};
-
-TEST(HelpViewer, OneThatCannotBeReachedIsReportedByItsDescriptionWithoutAnIcon)
-{
-    ScriptedMessageBoxes boxes;
-    UnreachableViewer viewer;
-    ShowHelp(nullptr, boxes, viewer, "pairfall.hlp", HelpCommand::Contents, "Pairfall");
-    EXPECT_EQ(boxes.boxes, Strings { "Pairfall|File not found: user32|OK" });
-}
 
 }

@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -28,20 +27,6 @@ std::vector<QRgb> Pixels(const QImage& image)
 }
 
 bool IsRedInk(QRgb c) { return qRed(c) >= 150 && qGreen(c) <= 90 && qBlue(c) <= 90; }
-
-TEST(PictureFiles, TheFolderHoldsFiftyThreeUncompressed24BitBitmapsOfEachSize)
-{
-    std::map<std::string, int> bitmapsOfEachHeader;
-    for (const QString& name : Pictures.entryList({ "*.bmp" }, QDir::Files)) {
-        QFile file(Pictures.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-        const QByteArray header = file.read(34);
-        ++bitmapsOfEachHeader[(header.left(2) + " " + header.mid(18).toHex(' ')).toStdString()];
-    }
-    // "BM"; from byte 18, little-endian: 71 by 96 or 142 by 192 (stored bottom up), 1 plane, 24 bits a pixel, uncompressed.
-    const std::map<std::string, int> expected { { "BM 47 00 00 00 60 00 00 00 01 00 18 00 00 00 00 00", CardsInDeck + 1 }, { "BM 8e 00 00 00 c0 00 00 00 01 00 18 00 00 00 00 00", CardsInDeck + 1 } };
-    EXPECT_EQ(bitmapsOfEachHeader, expected);
-}
 
 TEST(PictureFiles, EachShowsWhatTheCodeDrawsNow)
 {

@@ -1,23 +1,19 @@
 // The program in other languages: which language a player's list gives, a
 // damaged file, and every window's texts fitting their controls.
-#include "fakes/EventLog.h"
-#include "fakes/MemorySettingsStore.h"
-#include "fakes/ScriptedMessageBoxes.h"
-#include "fakes/ScriptedRandom.h"
+#include "GameFixture.h"
+#include "MainWindowOnFakes.h"
+#include "ProgramCopies.h"
 #include "game/Texts.h"
 #include "stats/frmGameStats.h"
-#include "ui/HelpCommands.h"
 #include "ui/StatusLine.h"
 #include "ui/Translations.h"
 #include "ui/frmAbout.h"
-#include "ui/frmMain.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/EngineTexts.h"
 #include "widgets/ErrorBoundary.h"
 #include "widgets/MessageBoxService.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -78,22 +74,13 @@ INSTANTIATE_TEST_SUITE_P(, ALanguageList,
         LanguageList { "EnglishBeforeGerman", { "en-GB", "de-DE" }, "" },
         LanguageList { "TheCLocaleBeforeGerman", { "C", "de" }, "" },
         LanguageList { "SwedishAfterAnEmptyAndAMalformedName", { "", "xx-!!", "sv-SE" }, "sv" },
-        LanguageList { "OnlyUntranslatedLanguages", { "ja-JP", "ko" }, "" },
         LanguageList { "NoLanguageAtAll", {}, "" }),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 struct DamagedFile {
     const char* name;
     QByteArray bytes;
 };
-
-QByteArray Contents(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
 
 class ADamagedTranslation : public ::testing::TestWithParam<DamagedFile> {
 protected:
@@ -114,9 +101,8 @@ TEST_P(ADamagedTranslation, IsPassedOverAndTheGameSpeaksEnglish)
 INSTANTIATE_TEST_SUITE_P(, ADamagedTranslation,
     ::testing::Values(
         DamagedFile { "CutShort", Contents(Folder + QStringLiteral("/pairfall_de.qm")).left(100) },
-        DamagedFile { "NotATranslation", QByteArray(4000, 'x') },
         DamagedFile { "AnotherProgramsTranslation", Contents(QStringLiteral(PAIRFALL_SOURCE_DIR "/tests/translations/other_program_de.qm")) }),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 // Where a text would be cut off or run under another control, names it.
 void ExpectTextsFit(const QWidget& window)
@@ -149,35 +135,19 @@ void ExpectTextsFit(const QWidget& window)
 }
 
 // The main window on fakes in each language.
-class ATranslatedWindow : public ::testing::TestWithParam<QString> {
+class ATranslatedWindow : public MainWindow, public ::testing::WithParamInterface<QString> {
 protected:
     void SetUp() override
     {
         ASSERT_EQ(InstallTranslations({ GetParam() }, Folder), GetParam());
-        window = std::make_unique<frmMain>(frmMainServices { store, random, boxes, help, PAIRFALL_SOURCE_DIR, "" });
-        window->Form_Load();
-        window->show();
+        Open();
     }
     void TearDown() override
     {
         window.reset();
         RemoveTranslations();
     }
-
-    EventLog log;
-    MemorySettingsStore store { log };
-    ScriptedMessageBoxes boxes;
-    SeededRandom random { 7 };
-    PlatformHelpViewer help;
-    std::unique_ptr<frmMain> window;
 };
-
-TEST_P(ATranslatedWindow, ShowsEveryMenuTitleInTheBar)
-{
-    const QMenuBar* bar = window->menuBar();
-    for (QAction* menu : bar->actions())
-        EXPECT_TRUE(bar->rect().contains(bar->actionGeometry(menu))) << menu->text().toStdString();
-}
 
 TEST_P(ATranslatedWindow, GivesEachCommandAnAccessKeyOfItsOwnInItsMenu)
 {
@@ -255,11 +225,10 @@ TEST_P(ATranslatedWindow, AsksWithAYesButtonInItsLanguage)
 INSTANTIATE_TEST_SUITE_P(, ATranslatedWindow, ::testing::ValuesIn(Languages()), [](const auto& info) { return info.param.toStdString(); });
 
 // Laid out for these texts, exactly as designed.
-TEST(TheEnglishWindow, KeepsGameStatsAsDesigned)
+using TheEnglishWindow = MainWindow;
+
+TEST_F(TheEnglishWindow, KeepsGameStatsAsDesigned)
 {
-    EventLog log;
-    MemorySettingsStore store { log };
-    ScriptedMessageBoxes boxes;
     ErrorBoundary errors(boxes, nullptr);
     frmGameStats stats(nullptr, store, errors, [] {});
     EXPECT_EQ(stats.size(), QSize(312, 237));

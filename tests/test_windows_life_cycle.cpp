@@ -3,6 +3,7 @@
 // sends it.  Copies of the program in processes of their own (tests/
 // window_driver) with real windows (Qt's windows platform, not offscreen),
 // their settings in an INI file of the test's.  Built for Windows only.
+#include "GameFixture.h"
 #include "ProgramCopies.h"
 
 #include <QDir>
@@ -10,7 +11,6 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 
 #include <windows.h>
@@ -65,16 +65,6 @@ struct State {
     std::string games; // finished before the end, each a win
 };
 
-void PrintTo(const State& state, std::ostream* out)
-{
-    *out << state.state;
-}
-
-std::string StateName(const ::testing::TestParamInfo<State>& row)
-{
-    return row.param.name;
-}
-
 const auto EveryState = ::testing::Values(State { "WhenIdle", "idle", "0" },
     State { "WithGameStatsOpen", "game-stats", "0" },
     State { "DuringThePlayAgainQuestion", "question", "1" });
@@ -103,19 +93,7 @@ TEST_P(SessionEnd, TheShutdownWritesThePositionAndTheStatisticsAndAStartRightAft
     EXPECT_TRUE(NextLine(next).startsWith("ready")) << "exit status " << next.exitCode();
 }
 
-INSTANTIATE_TEST_SUITE_P(, SessionEnd, EveryState, StateName);
-
-// A box inside WM_ENDSESSION would hold the logoff up until the player answered.
-TEST_F(SessionEnd, AWriteThatFailsIsToldOnStandardErrorAndHoldsNothingUp)
-{
-    NativeDriver driver;
-    ASSERT_NO_FATAL_FAILURE(driver.Start("idle"));
-    ASSERT_TRUE(QDir().mkpath(driver.home.SettingsFile())); // a folder where the file should be
-    EXPECT_TRUE(EndTheSession(driver.window));
-    driver.process.kill();
-    driver.process.waitForFinished();
-    EXPECT_TRUE(driver.process.readAllStandardError().contains("Pairfall: The settings could not be saved to "));
-}
+INSTANTIATE_TEST_SUITE_P(, SessionEnd, EveryState, RowName);
 
 class ClosedByWmClose : public SessionEnd { };
 
@@ -132,6 +110,6 @@ TEST_P(ClosedByWmClose, TheShutdownWritesThePositionAndTheStatisticsAndTheExitSt
     EXPECT_FALSE(QFile::exists(driver.home.LockFile()));
 }
 
-INSTANTIATE_TEST_SUITE_P(, ClosedByWmClose, EveryState, StateName);
+INSTANTIATE_TEST_SUITE_P(, ClosedByWmClose, EveryState, RowName);
 
 }
