@@ -5,6 +5,7 @@
 #include "game/RuntimeError.h"
 #include "game/SettingsEntries.h"
 #include "game/SettingsStore.h"
+#include "widgets/Announcer.h"
 #include "widgets/DialogFont.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/ErrorBoundary.h"
@@ -82,12 +83,13 @@ QPushButton* AddButton(QWidget* parent, const char* name, const char* english, i
 
 }
 
-frmGameStats::frmGameStats(QWidget* owner, SettingsStore& store, ErrorBoundary& errors, std::function<void()> resetStats)
+frmGameStats::frmGameStats(QWidget* owner, SettingsStore& store, ErrorBoundary& errors, std::function<void()> resetStats, Announcer* announcer)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_owner(owner)
     , m_store(store)
     , m_errors(errors)
     , m_resetStats(std::move(resetStats))
+    , m_announcer(announcer)
 {
     setObjectName(QStringLiteral("frmGameStats"));
     setWindowTitle(tr("Game Stats"));
@@ -112,6 +114,11 @@ frmGameStats::frmGameStats(QWidget* owner, SettingsStore& store, ErrorBoundary& 
     m_lblWins = AddValue(this, "lblWins", countsLeft, 88, 121);
     m_lblLosses = AddValue(this, "lblLosses", countsLeft, 120, 121);
     m_lblAvgCards = AddValue(this, "lblAvgCards", ValueLeft(232, { average }), 152, 65);
+    // Each caption labels its value for screen readers, which then take
+    // neither for a loose text of the dialog; the description says them all.
+    m_spoken = { { { games.label, m_lblGames }, { wins.label, m_lblWins }, { losses.label, m_lblLosses }, { average.label, m_lblAvgCards } } };
+    for (auto [caption, value] : m_spoken)
+        const_cast<QLabel*>(caption)->setBuddy(const_cast<QLabel*>(value));
 
     QPushButton* reset = AddButton(this, "cmdResetStats", QT_TR_NOOP("Reset Game Stats"), 32, 192);
     QPushButton* closeButton = AddButton(this, "cmdClose", QT_TR_NOOP("Close"), std::max(176, reset->geometry().right() + 1 + 16), 192);
@@ -159,6 +166,18 @@ void frmGameStats::Form_Load()
     show(m_lblWins, entries[2].value);
     show(m_lblLosses, entries[1].value);
     show(m_lblAvgCards, entries[3].value);
+    DescribeValues();
+}
+
+QString frmGameStats::DescribeValues()
+{
+    QStringList parts;
+    for (auto [caption, value] : m_spoken)
+        //: A caption of Game Stats ("Total Wins:"), then its value, as a screen reader speaks them.
+        parts << tr("%1 %2").arg(caption->text(), value->text());
+    const QString spoken = SpokenSentences(parts);
+    setAccessibleDescription(spoken);
+    return spoken;
 }
 
 void frmGameStats::cmdResetStats_Click()
@@ -167,6 +186,9 @@ void frmGameStats::cmdResetStats_Click()
     const QString zero = QString::fromStdString(Int16ToText(0));
     for (QLabel* label : { m_lblGames, m_lblWins, m_lblLosses, m_lblAvgCards })
         label->setText(zero);
+    const QString spoken = DescribeValues();
+    if (m_announcer)
+        m_announcer->Announce(spoken);
 }
 
 void frmGameStats::cmdClose_Click()

@@ -2,13 +2,16 @@
 
 #include <QDialog>
 
+#include <array>
 #include <functional>
+#include <utility>
 
 class QLabel;
 class QPushButton;
 
 namespace pairfall {
 
+class Announcer;
 class ErrorBoundary;
 class SettingsStore;
 
@@ -20,7 +23,8 @@ class frmGameStats : public QDialog {
     Q_OBJECT
 
 public:
-    frmGameStats(QWidget* owner, SettingsStore& store, ErrorBoundary& errors, std::function<void()> resetStats);
+    // The announcer, if any, speaks the counters after a reset.
+    frmGameStats(QWidget* owner, SettingsStore& store, ErrorBoundary& errors, std::function<void()> resetStats, Announcer* announcer = nullptr);
 
     // Reads the four counters from the store into the labels; a damaged
     // entry is reported and its label shows the default.
@@ -29,14 +33,21 @@ public:
     void cmdClose_Click();
 
 private:
+    // Every caption with its value, as a screen reader speaks them, made the
+    // dialog's description, which a reader speaks when the dialog opens.
+    QString DescribeValues();
+
     QWidget* m_owner;
     SettingsStore& m_store;
     ErrorBoundary& m_errors;
     std::function<void()> m_resetStats;
+    Announcer* m_announcer;
     QLabel* m_lblGames = nullptr;
     QLabel* m_lblWins = nullptr;
     QLabel* m_lblLosses = nullptr;
     QLabel* m_lblAvgCards = nullptr;
+    // Each value with the caption before it, in the order they stand.
+    std::array<std::pair<const QLabel*, const QLabel*>, 4> m_spoken {};
 };
 
 }

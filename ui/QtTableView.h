@@ -13,13 +13,14 @@ namespace pairfall {
 
 class ErrorBoundary;
 class MessageBoxService;
+class ResultSpeech;
 class StatusLine;
 class Table;
 
 // The game's display operations on the real controls.
 class QtTableView final : public TableView {
 public:
-    QtTableView(QWidget* window, Table& table, StatusLine& status, MessageBoxService& boxes, ErrorBoundary& errors);
+    QtTableView(QWidget* window, Table& table, StatusLine& status, MessageBoxService& boxes, ErrorBoundary& errors, ResultSpeech& speech);
 
     void SetSlotPicture(Int16 slot, const std::string& path) override;
     void SetOutlineVisible(Int16 slot, bool visible) override;
@@ -38,11 +39,15 @@ private:
         int scale = 0;
     };
 
+    // Shows the picture and names the slot after its card; returns the card's id, 0 for none.
+    int ShowPicture(Int16 slot, const std::string& path);
+
     QWidget* m_window;
     Table& m_table;
     StatusLine& m_status;
     MessageBoxService& m_boxes;
     ErrorBoundary& m_errors;
+    ResultSpeech& m_speech;
     std::set<std::string> m_reportedPictures;
     std::array<ShownFile, SlotCount> m_shown;
 };

@@ -105,13 +105,14 @@ SlotPicture* Table::Slot(int index) const { return m_slots.at(index); }
 
 OutlineShape* Table::Outline(int index) const { return m_outlines.at(index); }
 
-void Table::SetOutlineVisible(int index, bool visible)
+bool Table::SetOutlineVisible(int index, bool visible)
 {
     OutlineShape* outline = Outline(index);
     if (outline->isHidden() != visible)
-        return;
+        return false;
     outline->setVisible(visible);
     Slot(index)->AnnounceSelection();
+    return true;
 }
 
 QRect Table::FocusRingRect(int index) const

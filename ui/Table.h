@@ -29,8 +29,11 @@ public:
 
     SlotPicture* Slot(int index) const;
     OutlineShape* Outline(int index) const;
-    // Shows or hides the outline and tells screen readers of the change.
-    void SetOutlineVisible(int index, bool visible);
+    // Shows or hides the outline and tells screen readers of the change;
+    // false when it already was so.
+    bool SetOutlineVisible(int index, bool visible);
+    // The slot that has, or last had, the keyboard focus.
+    int FocusSlot() const { return m_focusSlot; }
 
     // Where the focus ring of a slot lies when it is drawn.
     QRect FocusRingRect(int index) const;

@@ -3,12 +3,14 @@
 #include "art/ProgramIcon.h"
 #include "game/Texts.h"
 #include "game/Version.h"
+#include "widgets/Announcer.h"
 #include "widgets/DialogFont.h"
 #include "widgets/DialogLayout.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -100,6 +102,19 @@ frmAbout::frmAbout(QWidget* owner)
 void frmAbout::Form_Load()
 {
     m_lblVersion->setText(tr("Version %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision));
+    // A screen reader speaks the description when the window opens; the
+    // labels, each tied to the next, are then not read a second time.
+    QStringList texts;
+    QLabel* previous = nullptr;
+    for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (label->text().isEmpty())
+            continue;
+        texts << label->text();
+        if (previous)
+            previous->setBuddy(label);
+        previous = label;
+    }
+    setAccessibleDescription(SpokenSentences(texts));
 }
 
 void frmAbout::cmdOK_Click()

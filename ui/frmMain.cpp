@@ -10,11 +10,13 @@
 #include "ui/TableLayout.h"
 #include "ui/WindowPosition.h"
 #include "ui/frmAbout.h"
+#include "widgets/Announcer.h"
 #include "widgets/MessageBoxService.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace pairfall {
 
@@ -22,8 +24,10 @@ frmMain::frmMain(const frmMainServices& services)
     : m_services(services)
     , m_table(new Table(this))
     , m_status(new StatusLine(this))
+    , m_announcer(new Announcer(m_status))
+    , m_speech(*m_table, *m_status, *m_announcer)
     , m_errors(services.boxes, this)
-    , m_view(this, *m_table, *m_status, services.boxes, m_errors)
+    , m_view(this, *m_table, *m_status, services.boxes, m_errors, m_speech)
     , m_game(m_state, m_view, services.store, services.random, services.programFolder)
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -40,6 +44,13 @@ frmMain::frmMain(const frmMainServices& services)
     connect(m_table, &Table::slotClicked, this, [this](int index) {
         if (isEnabled())
             Slot_Click(index);
+    });
+    // Heard, not shown: no menu names it, and F3 is no other command's.
+    auto* readTable = new QShortcut(QKeySequence(Qt::Key_F3), this);
+    readTable->setObjectName(QStringLiteral("ReadTable"));
+    connect(readTable, &QShortcut::activated, this, [this] {
+        if (isEnabled())
+            ReadTable();
     });
     connect(m_table, &Table::screenChanged, this, [this] { m_view.RefreshPictures(); });
     m_registry.Register(this);
@@ -157,11 +168,18 @@ void frmMain::closeEvent(QCloseEvent* event)
 void frmMain::Slot_Click(int index)
 {
     m_errors.Run([&] { m_game.Slot_Click(ToInt16(index)); });
+    m_speech.Flush();
 }
 
 void frmMain::mnuFileNew_Click()
 {
     m_errors.Run([&] { m_game.New_Game(); });
+    m_speech.Flush();
+}
+
+void frmMain::ReadTable()
+{
+    m_announcer->Announce(m_speech.TableSummary());
 }
 
 void frmMain::mnuGameStats_Click()
@@ -170,7 +188,8 @@ void frmMain::mnuGameStats_Click()
     if (!m_errors.Run([&] { m_game.WriteStatistics(); }))
         return;
     setEnabled(false);
-    auto* dialog = new frmGameStats(this, m_services.store, m_errors, [this] { Reset_Stats(); });
+    auto* dialog = new frmGameStats(
+        this, m_services.store, m_errors, [this] { Reset_Stats(); }, m_announcer);
     m_registry.Register(dialog);
     dialog->Form_Load();
     dialog->show();

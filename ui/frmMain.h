@@ -3,6 +3,7 @@
 #include "game/Game.h"
 #include "game/GameState.h"
 #include "ui/QtTableView.h"
+#include "ui/ResultSpeech.h"
 #include "ui/WindowRegistry.h"
 #include "widgets/ErrorBoundary.h"
 
@@ -15,6 +16,7 @@ class QAction;
 
 namespace pairfall {
 
+class Announcer;
 class HelpViewer;
 class MessageBoxService;
 class RandomSource;
@@ -58,6 +60,9 @@ public:
     WindowRegistry& Registry() { return m_registry; }
     Table& TableArea() { return *m_table; }
     StatusLine& StatusBarLine() { return *m_status; }
+    Announcer& Speech() { return *m_announcer; }
+    // The table key: the twelve places and the status line, spoken.
+    void ReadTable();
 
     // The position the next shutdown writes, in twips.
     float LeftTwips() const;
@@ -80,6 +85,8 @@ private:
     GameState m_state;
     Table* m_table;
     StatusLine* m_status;
+    Announcer* m_announcer;
+    ResultSpeech m_speech;
     ErrorBoundary m_errors;
     QtTableView m_view;
     Game m_game;
