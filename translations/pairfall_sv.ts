@@ -6,7 +6,7 @@
     <message>
         <source>%1. %2</source>
         <comment>two texts spoken one after the other as sentences</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -308,37 +308,37 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A place on the table (&quot;Row 2, place 3&quot;), then what lies there now or what happened to it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>selected</source>
         <extracomment>Spoken when the player selects a card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>markerat</translation>
     </message>
     <message>
         <source>not selected</source>
         <extracomment>Spoken when a selected card is put back, or its selection is cleared.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>inte markerat</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>A place with its card (&quot;Row 2, place 3: Five of Clubs&quot;), then &quot;selected&quot; or &quot;not selected&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 (selected)</source>
         <extracomment>A card on the table that the player has selected, as the table key reads it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (markerat)</translation>
     </message>
     <message>
         <source>%1; %2</source>
         <extracomment>Two places of one row, as the table key reads them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>Row %1: %2</source>
         <extracomment>Spoken by the table key: a row&apos;s number, then its four places from the left.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rad %1: %2</translation>
     </message>
 </context>
 <context>
@@ -479,7 +479,7 @@ saknas</translation>
     <message>
         <source>%1 %2</source>
         <extracomment>A caption of Game Stats (&quot;Total Wins:&quot;), then its value, as a screen reader speaks them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
