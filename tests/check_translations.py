@@ -3,8 +3,8 @@
 
   check_translations.py complete TS...
       Every message is translated and finished, none has vanished from the
-      program, and each translation keeps every placeholder (%1, %n) of its
-      source text and adds none.
+      program, each translation keeps every placeholder (%1, %n) of its
+      source text and adds none, and keeps its language's RULES.
 
   check_translations.py current LUPDATE SOURCES_FILE INCLUDE_DIR TS... -- OPTION...
       lupdate, run on copies over the program's sources, changes nothing:
@@ -21,6 +21,13 @@ from pathlib import Path
 
 PLACEHOLDER = re.compile(r"%(?:[1-9]|n)")
 
+# What a language asks of its texts (of one context's, or of all): a
+# pattern no translation may contain, and what it breaks.
+RULES = {
+    "fr": [(None, re.compile(r"[^\u00a0\u202f][:;?!]"), "wants a no-break space before : ; ? !")],
+    "nl": [("CardNames", re.compile(r"\s"), "is a card's name, one word in Dutch")],
+}
+
 
 def placeholders(text):
     return sorted(set(PLACEHOLDER.findall(text or "")))
@@ -28,7 +35,9 @@ def placeholders(text):
 
 def problems_of(ts_file):
     problems = []
-    for context in ElementTree.parse(ts_file).getroot().iter("context"):
+    root = ElementTree.parse(ts_file).getroot()
+    rules = RULES.get(root.get("language"), [])
+    for context in root.iter("context"):
         name = context.findtext("name")
         for message in context.iter("message"):
             source = message.findtext("source")
@@ -44,6 +53,9 @@ def problems_of(ts_file):
                     problems.append(f"{where} has an empty translation")
                 elif placeholders(text) != placeholders(source):
                     problems.append(f"{where}: {text!r} has {placeholders(text)}, the source {placeholders(source)}")
+                for only, pattern, rule in rules:
+                    if text and only in (None, name) and pattern.search(text):
+                        problems.append(f"{where}: {text!r} {rule}")
     return problems
 
 

@@ -13,211 +13,211 @@
     <name>CardNames</name>
     <message>
         <source>Ace of Clubs</source>
-        <translation>Klaveren aas</translation>
+        <translation>Klaveraas</translation>
     </message>
     <message>
         <source>Two of Clubs</source>
-        <translation>Klaveren twee</translation>
+        <translation>Klavertwee</translation>
     </message>
     <message>
         <source>Three of Clubs</source>
-        <translation>Klaveren drie</translation>
+        <translation>Klaverdrie</translation>
     </message>
     <message>
         <source>Four of Clubs</source>
-        <translation>Klaveren vier</translation>
+        <translation>Klavervier</translation>
     </message>
     <message>
         <source>Five of Clubs</source>
-        <translation>Klaveren vijf</translation>
+        <translation>Klavervijf</translation>
     </message>
     <message>
         <source>Six of Clubs</source>
-        <translation>Klaveren zes</translation>
+        <translation>Klaverzes</translation>
     </message>
     <message>
         <source>Seven of Clubs</source>
-        <translation>Klaveren zeven</translation>
+        <translation>Klaverzeven</translation>
     </message>
     <message>
         <source>Eight of Clubs</source>
-        <translation>Klaveren acht</translation>
+        <translation>Klaveracht</translation>
     </message>
     <message>
         <source>Nine of Clubs</source>
-        <translation>Klaveren negen</translation>
+        <translation>Klavernegen</translation>
     </message>
     <message>
         <source>Ten of Clubs</source>
-        <translation>Klaveren tien</translation>
+        <translation>Klavertien</translation>
     </message>
     <message>
         <source>Jack of Clubs</source>
-        <translation>Klaveren boer</translation>
+        <translation>Klaverboer</translation>
     </message>
     <message>
         <source>Queen of Clubs</source>
-        <translation>Klaveren vrouw</translation>
+        <translation>Klavervrouw</translation>
     </message>
     <message>
         <source>King of Clubs</source>
-        <translation>Klaveren heer</translation>
+        <translation>Klaverkoning</translation>
     </message>
     <message>
         <source>Ace of Diamonds</source>
-        <translation>Ruiten aas</translation>
+        <translation>Ruitenaas</translation>
     </message>
     <message>
         <source>Two of Diamonds</source>
-        <translation>Ruiten twee</translation>
+        <translation>Ruitentwee</translation>
     </message>
     <message>
         <source>Three of Diamonds</source>
-        <translation>Ruiten drie</translation>
+        <translation>Ruitendrie</translation>
     </message>
     <message>
         <source>Four of Diamonds</source>
-        <translation>Ruiten vier</translation>
+        <translation>Ruitenvier</translation>
     </message>
     <message>
         <source>Five of Diamonds</source>
-        <translation>Ruiten vijf</translation>
+        <translation>Ruitenvijf</translation>
     </message>
     <message>
         <source>Six of Diamonds</source>
-        <translation>Ruiten zes</translation>
+        <translation>Ruitenzes</translation>
     </message>
     <message>
         <source>Seven of Diamonds</source>
-        <translation>Ruiten zeven</translation>
+        <translation>Ruitenzeven</translation>
     </message>
     <message>
         <source>Eight of Diamonds</source>
-        <translation>Ruiten acht</translation>
+        <translation>Ruitenacht</translation>
     </message>
     <message>
         <source>Nine of Diamonds</source>
-        <translation>Ruiten negen</translation>
+        <translation>Ruitennegen</translation>
     </message>
     <message>
         <source>Ten of Diamonds</source>
-        <translation>Ruiten tien</translation>
+        <translation>Ruitentien</translation>
     </message>
     <message>
         <source>Jack of Diamonds</source>
-        <translation>Ruiten boer</translation>
+        <translation>Ruitenboer</translation>
     </message>
     <message>
         <source>Queen of Diamonds</source>
-        <translation>Ruiten vrouw</translation>
+        <translation>Ruitenvrouw</translation>
     </message>
     <message>
         <source>King of Diamonds</source>
-        <translation>Ruiten heer</translation>
+        <translation>Ruitenkoning</translation>
     </message>
     <message>
         <source>Ace of Hearts</source>
-        <translation>Harten aas</translation>
+        <translation>Hartenaas</translation>
     </message>
     <message>
         <source>Two of Hearts</source>
-        <translation>Harten twee</translation>
+        <translation>Hartentwee</translation>
     </message>
     <message>
         <source>Three of Hearts</source>
-        <translation>Harten drie</translation>
+        <translation>Hartendrie</translation>
     </message>
     <message>
         <source>Four of Hearts</source>
-        <translation>Harten vier</translation>
+        <translation>Hartenvier</translation>
     </message>
     <message>
         <source>Five of Hearts</source>
-        <translation>Harten vijf</translation>
+        <translation>Hartenvijf</translation>
     </message>
     <message>
         <source>Six of Hearts</source>
-        <translation>Harten zes</translation>
+        <translation>Hartenzes</translation>
     </message>
     <message>
         <source>Seven of Hearts</source>
-        <translation>Harten zeven</translation>
+        <translation>Hartenzeven</translation>
     </message>
     <message>
         <source>Eight of Hearts</source>
-        <translation>Harten acht</translation>
+        <translation>Hartenacht</translation>
     </message>
     <message>
         <source>Nine of Hearts</source>
-        <translation>Harten negen</translation>
+        <translation>Hartennegen</translation>
     </message>
     <message>
         <source>Ten of Hearts</source>
-        <translation>Harten tien</translation>
+        <translation>Hartentien</translation>
     </message>
     <message>
         <source>Jack of Hearts</source>
-        <translation>Harten boer</translation>
+        <translation>Hartenboer</translation>
     </message>
     <message>
         <source>Queen of Hearts</source>
-        <translation>Harten vrouw</translation>
+        <translation>Hartenvrouw</translation>
     </message>
     <message>
         <source>King of Hearts</source>
-        <translation>Harten heer</translation>
+        <translation>Hartenkoning</translation>
     </message>
     <message>
         <source>Ace of Spades</source>
-        <translation>Schoppen aas</translation>
+        <translation>Schoppenaas</translation>
     </message>
     <message>
         <source>Two of Spades</source>
-        <translation>Schoppen twee</translation>
+        <translation>Schoppentwee</translation>
     </message>
     <message>
         <source>Three of Spades</source>
-        <translation>Schoppen drie</translation>
+        <translation>Schoppendrie</translation>
     </message>
     <message>
         <source>Four of Spades</source>
-        <translation>Schoppen vier</translation>
+        <translation>Schoppenvier</translation>
     </message>
     <message>
         <source>Five of Spades</source>
-        <translation>Schoppen vijf</translation>
+        <translation>Schoppenvijf</translation>
     </message>
     <message>
         <source>Six of Spades</source>
-        <translation>Schoppen zes</translation>
+        <translation>Schoppenzes</translation>
     </message>
     <message>
         <source>Seven of Spades</source>
-        <translation>Schoppen zeven</translation>
+        <translation>Schoppenzeven</translation>
     </message>
     <message>
         <source>Eight of Spades</source>
-        <translation>Schoppen acht</translation>
+        <translation>Schoppenacht</translation>
     </message>
     <message>
         <source>Nine of Spades</source>
-        <translation>Schoppen negen</translation>
+        <translation>Schoppennegen</translation>
     </message>
     <message>
         <source>Ten of Spades</source>
-        <translation>Schoppen tien</translation>
+        <translation>Schoppentien</translation>
     </message>
     <message>
         <source>Jack of Spades</source>
-        <translation>Schoppen boer</translation>
+        <translation>Schoppenboer</translation>
     </message>
     <message>
         <source>Queen of Spades</source>
-        <translation>Schoppen vrouw</translation>
+        <translation>Schoppenvrouw</translation>
     </message>
     <message>
         <source>King of Spades</source>
-        <translation>Schoppen heer</translation>
+        <translation>Schoppenkoning</translation>
     </message>
 </context>
 <context>
