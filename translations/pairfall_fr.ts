@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>Cards do NOT total 10</source>
-        <translation>Le total des cartes n&apos;est PAS 10</translation>
+        <translation>Les cartes ne font PAS 10</translation>
     </message>
     <message>
         <source>You must select all four facecards.</source>
@@ -357,7 +357,7 @@
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation>L&apos;indice n&apos;appartient pas à la sélection</translation>
+        <translation>Indice hors limites</translation>
     </message>
     <message>
         <source>Out of memory</source>
@@ -381,11 +381,11 @@
     </message>
     <message>
         <source>The settings could not be saved to %1: the file cannot be written (it may be read-only, a folder may stand in its place, or the disk may be full).</source>
-        <translation>Impossible d&apos;enregistrer les paramètres dans %1&#xa0;: le fichier n&apos;est pas accessible en écriture (il est peut-être en lecture seule, un dossier occupe peut-être sa place, ou le disque est plein).</translation>
+        <translation>Impossible d&apos;enregistrer les paramètres dans %1&#xa0;: le fichier n&apos;est pas accessible en écriture (il se peut qu&apos;il soit en lecture seule, qu&apos;un dossier occupe sa place ou que le disque soit plein).</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1: the registry key cannot be written (access to it may be denied, or the registry may be full).</source>
-        <translation>Impossible d&apos;enregistrer les paramètres dans %1&#xa0;: la clé de registre n&apos;est pas accessible en écriture (l&apos;accès est peut-être refusé, ou le registre est plein).</translation>
+        <translation>Impossible d&apos;enregistrer les paramètres dans %1&#xa0;: la clé de registre n&apos;est pas accessible en écriture (il se peut que l&apos;accès soit refusé ou que le registre soit plein).</translation>
     </message>
     <message>
         <source>The help viewer could not be started for %1</source>

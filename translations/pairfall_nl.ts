@@ -381,11 +381,11 @@
     </message>
     <message>
         <source>The settings could not be saved to %1: the file cannot be written (it may be read-only, a folder may stand in its place, or the disk may be full).</source>
-        <translation>De instellingen kunnen niet worden opgeslagen in %1: er kan niet naar het bestand worden geschreven (het is mogelijk alleen-lezen, er staat mogelijk een map op die plaats, of de schijf is vol).</translation>
+        <translation>De instellingen kunnen niet worden opgeslagen in %1: er kan niet naar het bestand worden geschreven (het is mogelijk alleen-lezen, er staat mogelijk een map op die plaats, of de schijf is mogelijk vol).</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1: the registry key cannot be written (access to it may be denied, or the registry may be full).</source>
-        <translation>De instellingen kunnen niet worden opgeslagen in %1: er kan niet naar de registersleutel worden geschreven (de toegang is mogelijk geweigerd, of het register is vol).</translation>
+        <translation>De instellingen kunnen niet worden opgeslagen in %1: er kan niet naar de registersleutel worden geschreven (de toegang is mogelijk geweigerd, of het register is mogelijk vol).</translation>
     </message>
     <message>
         <source>The help viewer could not be started for %1</source>
