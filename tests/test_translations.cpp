@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -103,6 +104,27 @@ INSTANTIATE_TEST_SUITE_P(, ADamagedTranslation,
         DamagedFile { "CutShort", Contents(Folder + QStringLiteral("/pairfall_de.qm")).left(100) },
         DamagedFile { "AnotherProgramsTranslation", Contents(QStringLiteral(PAIRFALL_SOURCE_DIR "/tests/translations/other_program_de.qm")) }),
     RowName);
+
+// Qt's Italian names the focus action "ImpostaFuoco" ("set fire"): the
+// program's own copy of Qt's words is searched first, Qt's for the rest.
+TEST(AnItalianTranslation, SpeaksQtsWordsFromTheProgramsCopyBeforeQts)
+{
+    QTranslator qt;
+    if (!qt.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        && !qt.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"), Folder))
+        GTEST_SKIP() << "NOT RUN: Qt's Italian (qtbase_it.qm, Debian's qt6-translations-l10n) is not installed";
+    QTranslator own;
+    ASSERT_TRUE(own.load(Folder + QStringLiteral("/pairfall_it.qm")));
+    const char* focus = "SetFocus";
+    ASSERT_NE(own.translate("QAccessibleActionInterface", focus), qt.translate("QAccessibleActionInterface", focus)) << "the two agree: no order shows";
+    const QString language = InstallTranslations({ "it" }, Folder);
+    const QString spokenFocus = QCoreApplication::translate("QAccessibleActionInterface", focus);
+    const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
+    RemoveTranslations();
+    ASSERT_EQ(language, "it");
+    EXPECT_EQ(spokenFocus, own.translate("QAccessibleActionInterface", focus));
+    EXPECT_EQ(cancel, qt.translate("QPlatformTheme", "Cancel"));
+}
 
 // Where a text would be cut off or run under another control, names it.
 void ExpectTextsFit(const QWidget& window)

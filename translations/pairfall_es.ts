@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>SetFocus</source>
-        <translation>PonerFoco</translation>
+        <translation>Establecer el foco</translation>
     </message>
 </context>
 <context>

@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>SetFocus</source>
-        <translation>ImpostaFuoco</translation>
+        <translation>Imposta il focus</translation>
     </message>
 </context>
 <context>

@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>SetFocus</source>
-        <translation>SetFocus</translation>
+        <translation>Focus instellen</translation>
     </message>
 </context>
 <context>

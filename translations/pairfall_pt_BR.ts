@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>SetFocus</source>
-        <translation>DefinirFoco</translation>
+        <translation>Definir foco</translation>
     </message>
 </context>
 <context>

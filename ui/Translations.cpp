@@ -15,8 +15,9 @@ namespace {
 
 // What Qt itself says to the player here, in Qt's own contexts: the message
 // boxes' buttons, and a slot's action and key as a screen reader names them.
-// Qt's translations are searched first; these serve a language Qt has none
-// for (Debian's Qt has no Swedish).
+// These are searched before Qt's translations, which serve only what the
+// program lacks: Qt's own words can be wrong (its Italian for the focus
+// action reads "set fire"), and Debian's Qt has no Swedish at all.
 [[maybe_unused]] constexpr const char* QtTexts[] = {
     QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
     QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
@@ -72,8 +73,9 @@ QString InstallTranslations(const QStringList& uiLanguages, const QString& folde
         if (!translator->load(locale, QStringLiteral("pairfall"), QStringLiteral("_"), folder) || !IsThisProgramsTranslation(*translator))
             continue;
         const QString language = translator->language();
-        QCoreApplication::installTranslator(translator.release());
+        // The last installed is searched first.
         InstallQtTranslation(locale, folder);
+        QCoreApplication::installTranslator(translator.release());
         return language;
     }
     return {};
