@@ -28,15 +28,15 @@ struct Caption {
 };
 
 // Where a value goes right of its captions: where it was laid out for the
-// English captions, or further right where a translated caption reaches it.
+// English captions, or further right where a translated caption would leave
+// less than the designed gap before it.
 int ValueLeft(int designed, std::initializer_list<Caption> captions)
 {
     constexpr int Gap = 8;
     int left = designed;
     for (const Caption& caption : captions) {
-        const int right = caption.label->geometry().right();
-        if (caption.translated && right >= designed)
-            left = std::max(left, right + 1 + Gap);
+        if (caption.translated)
+            left = std::max(left, caption.label->geometry().right() + 1 + Gap);
     }
     return left;
 }
