@@ -6,7 +6,7 @@ namespace pairfall {
 
 namespace {
 
-constexpr std::size_t LongestQuotedText = 40;
+constexpr std::size_t LongestShownText = 40;
 
 // The English text of a kind, %1, %2 .. standing for its fields.
 const char* ErrorText(RuntimeError::Kind kind)
@@ -43,18 +43,19 @@ const char* ErrorText(RuntimeError::Kind kind)
     return "";
 }
 
-// The stored text as the player should see it in a report: quoted, control
-// characters made visible, and no screenful from a damaged file.
-std::string Quoted(const std::string& text)
+// The stored text as the player should see it in a report, where the
+// language's own quote marks stand around it: control characters made
+// visible, and no screenful from a damaged file.
+std::string Shown(const std::string& text)
 {
     std::string shown;
-    for (char c : text.substr(0, LongestQuotedText)) {
+    for (char c : text.substr(0, LongestShownText)) {
         const auto byte = static_cast<unsigned char>(c);
         shown += (byte < 0x20 || byte == 0x7f) ? '?' : c;
     }
-    if (text.size() > LongestQuotedText)
+    if (text.size() > LongestShownText)
         shown += "...";
-    return "\"" + shown + "\"";
+    return shown;
 }
 
 // Puts field n in place of %n, from %1 to %9, in one pass: a field that
@@ -82,8 +83,8 @@ std::string Describe(RuntimeError::Kind kind, const std::vector<std::string>& fi
     const std::string error = FillIn(translate(ErrorText(kind)), fields);
     if (!setting)
         return error;
-    const char* inSetting = PAIRFALL_TRANSLATE_NOOP("RuntimeError", "%1 in the setting %2: %3");
-    return FillIn(translate(inSetting), { error, setting->section + "/" + setting->key, Quoted(setting->text) });
+    const char* inSetting = PAIRFALL_TRANSLATE_NOOP("RuntimeError", "%1 in the setting %2: \"%3\"");
+    return FillIn(translate(inSetting), { error, setting->section + "/" + setting->key, Shown(setting->text) });
 }
 
 std::string English(const char* text)

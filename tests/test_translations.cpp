@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
@@ -247,6 +248,12 @@ TEST_P(ATranslatedWindow, AsksWithAYesButtonInItsLanguage)
     QtMessageBoxService().Ask(window.get(), GameText(PlayAgainPrompt), Buttons::YesNo, GameText(WinTitle), Icon::None);
     EXPECT_FALSE(yes.isEmpty());
     EXPECT_NE(yes, "&Yes");
+}
+
+TEST_P(ATranslatedWindow, QuotesABadSettingsTextWithItsLanguagesOwnMarks)
+{
+    const QString message = ErrorMessage(RuntimeError::TypeMismatch().InSetting("Stats", "TotalGames", "abc"));
+    EXPECT_TRUE(message.contains(QRegularExpression(QStringLiteral("[„“”«‘‚]\u00a0?abc\u00a0?[“”»’]")))) << message.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(, ATranslatedWindow, ::testing::ValuesIn(Languages()), [](const auto& info) { return info.param.toStdString(); });

@@ -396,8 +396,8 @@
         <translation>Die Hilfeanzeige wurde nicht gefunden (%1 in %2)</translation>
     </message>
     <message>
-        <source>%1 in the setting %2: %3</source>
-        <translation>%1 in der Einstellung %2: %3</translation>
+        <source>%1 in the setting %2: &quot;%3&quot;</source>
+        <translation>%1 in der Einstellung %2: „%3“</translation>
     </message>
 </context>
 <context>

@@ -396,8 +396,8 @@
         <translation>No se encuentra el visor de la Ayuda (%1 en %2)</translation>
     </message>
     <message>
-        <source>%1 in the setting %2: %3</source>
-        <translation>%1 en el ajuste %2: %3</translation>
+        <source>%1 in the setting %2: &quot;%3&quot;</source>
+        <translation>%1 en el ajuste %2: «%3»</translation>
     </message>
 </context>
 <context>

@@ -396,8 +396,8 @@
         <translation>Visionneuse d&apos;aide introuvable (%1 dans %2)</translation>
     </message>
     <message>
-        <source>%1 in the setting %2: %3</source>
-        <translation>%1 dans le paramètre %2&#xa0;: %3</translation>
+        <source>%1 in the setting %2: &quot;%3&quot;</source>
+        <translation>%1 dans le paramètre %2&#xa0;: «&#xa0;%3&#xa0;»</translation>
     </message>
 </context>
 <context>

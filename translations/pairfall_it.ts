@@ -396,8 +396,8 @@
         <translation>Impossibile trovare il visualizzatore della Guida (%1 in %2)</translation>
     </message>
     <message>
-        <source>%1 in the setting %2: %3</source>
-        <translation>%1 nell&apos;impostazione %2: %3</translation>
+        <source>%1 in the setting %2: &quot;%3&quot;</source>
+        <translation>%1 nell&apos;impostazione %2: «%3»</translation>
     </message>
 </context>
 <context>

@@ -396,8 +396,8 @@
         <translation>De Help-viewer is niet gevonden (%1 in %2)</translation>
     </message>
     <message>
-        <source>%1 in the setting %2: %3</source>
-        <translation>%1 in de instelling %2: %3</translation>
+        <source>%1 in the setting %2: &quot;%3&quot;</source>
+        <translation>%1 in de instelling %2: “%3”</translation>
     </message>
 </context>
 <context>

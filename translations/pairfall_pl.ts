@@ -397,8 +397,8 @@
         <translation>Nie znaleziono przeglądarki pomocy (%1 w %2)</translation>
     </message>
     <message>
-        <source>%1 in the setting %2: %3</source>
-        <translation>%1 w ustawieniu %2: %3</translation>
+        <source>%1 in the setting %2: &quot;%3&quot;</source>
+        <translation>%1 w ustawieniu %2: „%3”</translation>
     </message>
 </context>
 <context>
