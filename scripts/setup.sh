@@ -28,7 +28,8 @@ PAIRFALL_PLAY_PACKAGES=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10
 #   dbus-daemon at-spi2-core python3-pyatspi   the keyboard game: a private session
 #                          bus, the accessibility bus, and a client that reads the
 #                          accessibility tree and sends keys as a screen reader does
-PAIRFALL_TEST_PACKAGES=(libgtest-dev clang-format xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libx11-dev desktop-file-utils appstream dpkg-dev dbus-daemon at-spi2-core python3-pyatspi)
+#   orca                   the screen reader itself, whose speech the screen_reader test reads
+PAIRFALL_TEST_PACKAGES=(libgtest-dev clang-format xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libx11-dev desktop-file-utils appstream dpkg-dev dbus-daemon at-spi2-core python3-pyatspi orca)
 
 # What the Windows build, its tests and the installed game's run under Wine
 # need on top of packing it (scripts/test-windows):

@@ -7,6 +7,7 @@
 #include "stats/frmGameStats.h"
 #include "ui/OutlineShape.h"
 #include "ui/TableLayout.h"
+#include "widgets/Announcer.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -234,6 +235,17 @@ TEST_F(MainWindow, GameStatsShowsADamagedEntryAsZeroAndTheWindowKeepsItsOwnCount
     ASSERT_EQ(boxes.boxes.size(), 2u);
     EXPECT_PRED2(Contains, boxes.boxes[0], "Stats/TotalGames: \"abc\"");
     EXPECT_PRED2(Contains, boxes.boxes[1], "could not be read back");
+}
+
+TEST_F(GameStats, OpensDescribedForScreenReadersByEveryCaptionWithItsValue)
+{
+    EXPECT_EQ(dialog->accessibleDescription(), "Total Games: 12. Total Wins: 5. Total Losses: 7. Avg Number of Cards Left: 19");
+}
+
+TEST_F(GameStats, ResetSpeaksEveryCaptionWithZero)
+{
+    ClickReset();
+    EXPECT_EQ(window->Speech().LastText(), "Total Games: 0. Total Wins: 0. Total Losses: 0. Avg Number of Cards Left: 0");
 }
 
 class NoHelpFile : public OpenWindow, public ::testing::WithParamInterface<const char*> { };

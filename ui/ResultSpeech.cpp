@@ -56,25 +56,31 @@ QString ResultSpeech::PlaceWithCard(int slot) const
 
 QString ResultSpeech::Words() const
 {
-    // A card covered by a new one, or taken off for a new game, needs no word of its outline going.
-    const auto newOn = [&](int slot) {
-        return std::any_of(m_changes.begin(), m_changes.end(), [&](const Change& change) { return change.kind != Kind::Selected && change.kind != Kind::Deselected && change.slot == slot; });
+    const auto any = [&](auto from, int slot, Kind kind) {
+        return std::any_of(from, m_changes.end(), [&](const Change& change) { return change.slot == slot && change.kind == kind; });
     };
-    const auto deals = std::count_if(m_changes.begin(), m_changes.end(), [](const Change& change) { return change.kind == Kind::Dealt; });
+    // Only what the table still shows is spoken: not a card that the won
+    // game's clearing took away again, nor the outline of a card covered by
+    // a new one or taken away.
+    std::vector<std::size_t> spoken;
+    for (std::size_t i = 0; i < m_changes.size(); ++i) {
+        const Change& change = m_changes[i];
+        const bool clearedLater = any(m_changes.begin() + i + 1, change.slot, Kind::Cleared);
+        const bool cardChanged = any(m_changes.begin(), change.slot, Kind::Dealt) || any(m_changes.begin(), change.slot, Kind::Cleared);
+        if (change.kind == Kind::Dealt ? !clearedLater : change.kind != Kind::Cleared && !cardChanged)
+            spoken.push_back(i);
+    }
+    const auto deals = std::count_if(spoken.begin(), spoken.end(), [&](std::size_t i) { return m_changes[i].kind == Kind::Dealt; });
     const int focused = m_table.FocusSlot();
 
     QStringList parts;
-    for (const Change& change : m_changes) {
-        const SlotPicture* picture = m_table.Slot(change.slot);
-        if (change.kind == Kind::Cleared)
-            continue;
+    for (std::size_t i : spoken) {
+        const Change& change = m_changes[i];
         if (change.kind == Kind::Dealt) {
             // The focused place's card alone needs no place: the player is there.
-            parts << (change.slot == focused && deals == 1 ? picture->accessibleName() : PlaceWithCard(change.slot));
+            parts << (change.slot == focused && deals == 1 ? m_table.Slot(change.slot)->accessibleName() : PlaceWithCard(change.slot));
             continue;
         }
-        if (newOn(change.slot))
-            continue;
         //: Spoken when the player selects a card.
         const QString selected = tr("selected");
         //: Spoken when a selected card is put back, or its selection is cleared.

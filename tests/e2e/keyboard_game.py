@@ -24,7 +24,7 @@ from gi.repository import GLib
 KEYSYMS = {
     "space": 0x0020, "Return": 0xFF0D, "KP_Enter": 0xFF8D, "Tab": 0xFF09,
     "ISO_Left_Tab": 0xFE20, "Home": 0xFF50, "Left": 0xFF51, "Up": 0xFF52,
-    "Right": 0xFF53, "Down": 0xFF54, "End": 0xFF57, "Escape": 0xFF1B,
+    "Right": 0xFF53, "Down": 0xFF54, "End": 0xFF57, "Escape": 0xFF1B, "F3": 0xFFC0,
     "a": 0x0061, "f": 0x0066, "g": 0x0067, "h": 0x0068, "x": 0x0078,
 }
 ALT_MASK = 1 << 3  # Mod1
@@ -393,4 +393,5 @@ def main():
           f"{presses} presses{extras}, a new game, About and Game Stats, read through the accessibility tree")
 
 
-main()
+if __name__ == "__main__":
+    main()
