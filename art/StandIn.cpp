@@ -42,6 +42,7 @@ QImage PaintStandIn(int id, int scale)
     font.setPixelSize(8);
     p.setFont(font);
     p.setPen(QColor(96, 96, 96));
+    //: Written in two short lines on the grey card drawn for a missing card picture: 63 pixels wide, 8 pixels high.
     p.drawText(QRectF(4.0, 64.0, CardWidth - 8.0, 22.0), Qt::AlignCenter, QCoreApplication::translate("StandIn", "missing\npicture"));
     p.end();
     return Opaque(canvas);

@@ -14,30 +14,41 @@ const char* ErrorText(RuntimeError::Kind kind)
     using Kind = RuntimeError::Kind;
     switch (kind) {
     case Kind::Overflow:
+        //: An error's name: a number too large for the program (a count in the settings, say).
         return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "Overflow");
     case Kind::TypeMismatch:
+        //: An error's name: a text where the program expects a number (in the settings, say).
         return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "Type mismatch");
     case Kind::DivisionByZero:
         return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "Division by zero");
     case Kind::SubscriptOutOfRange:
+        //: An error's name: the program asked for an item past the end of a list (a place on the table, a card).
         return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "Subscript out of range");
     case Kind::OutOfMemory:
         return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "Out of memory");
     case Kind::FileNotFound:
+        //: %1 is a file's path.
         return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "File not found: %1");
     case Kind::BadPicture:
+        //: %1 is a card picture's path, %2 the reason Qt's picture reader gives (in English).
         return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "The picture %1 could not be read: %2");
     case Kind::PictureCutShort:
+        //: %1 is a card picture's path.
         return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "The picture %1 could not be read: the file is cut short");
     case Kind::PictureWrongSize:
+        //: %1 is a card picture's path; %2 x %3 its width and height, %4 x %5 those it must have.
         return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "The picture %1 could not be read: it is %2 x %3 pixels, not %4 x %5");
     case Kind::SettingsWrite:
+        //: %1 is the settings file's path.
         return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "The settings could not be saved to %1: the file cannot be written (it may be read-only, a folder may stand in its place, or the disk may be full).");
     case Kind::RegistryWrite:
+        //: %1 is the settings' key in the Windows registry.
         return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "The settings could not be saved to %1: the registry key cannot be written (access to it may be denied, or the registry may be full).");
     case Kind::HelpViewerNotStarted:
+        //: %1 is the help file's path.
         return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "The help viewer could not be started for %1");
     case Kind::HelpViewerNotFound:
+        //: %1 is the name of the Windows function that shows help, %2 the library that should hold it.
         return PAIRFALL_TRANSLATE_NOOP("RuntimeError", "The help viewer could not be found (%1 in %2)");
     }
     return "";
@@ -83,6 +94,7 @@ std::string Describe(RuntimeError::Kind kind, const std::vector<std::string>& fi
     const std::string error = FillIn(translate(ErrorText(kind)), fields);
     if (!setting)
         return error;
+    //: %1 is an error (its name or message), %2 a stored setting's name ("Stats/TotalGames"), %3 the text stored there; put the language's own quote marks around %3.
     const char* inSetting = PAIRFALL_TRANSLATE_NOOP("RuntimeError", "%1 in the setting %2: \"%3\"");
     return FillIn(translate(inSetting), { error, setting->section + "/" + setting->key, Shown(setting->text) });
 }

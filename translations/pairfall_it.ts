@@ -224,10 +224,12 @@
     <name>Game</name>
     <message>
         <source>Ready</source>
+        <extracomment>The status line of a new game, before its first card is dealt.</extracomment>
         <translation>Pronto</translation>
     </message>
     <message numerus="yes">
         <source>There are %n cards left</source>
+        <extracomment>The status line after a deal: &quot;There are 51 cards left&quot;, also for one card.</extracomment>
         <translation>
             <numerusform>Resta %n carta</numerusform>
             <numerusform>Restano %n carte</numerusform>
@@ -235,38 +237,47 @@
     </message>
     <message>
         <source>Would you like to play again?</source>
+        <extracomment>Asked, with Yes and No, after a won game, and when a place is clicked once a game has ended.</extracomment>
         <translation>Giocare un&apos;altra partita?</translation>
     </message>
     <message>
         <source>Cards do NOT total 10</source>
+        <extracomment>The rule message when the second number card clicked does not make 10 with the first.</extracomment>
         <translation>La somma delle carte NON è 10</translation>
     </message>
     <message>
         <source>You must select all four facecards.</source>
+        <extracomment>The rule message when, with face cards selected, a card of another rank is clicked.</extracomment>
         <translation>È necessario selezionare tutte e quattro le figure.</translation>
     </message>
     <message>
         <source>You lose, would you like to play again?</source>
+        <extracomment>Asked, with Yes and No, when every place holds a card and no play is left.</extracomment>
         <translation>Partita persa. Giocare un&apos;altra partita?</translation>
     </message>
     <message>
         <source>You LOSE</source>
+        <extracomment>The title of the question after a lost game.</extracomment>
         <translation>Partita PERSA</translation>
     </message>
     <message>
         <source>You WIN</source>
+        <extracomment>The title of the question after a won game.</extracomment>
         <translation>Partita VINTA</translation>
     </message>
     <message>
         <source>Empty place</source>
+        <extracomment>What a screen reader calls a place on the table that holds no card.</extracomment>
         <translation>Posizione vuota</translation>
     </message>
     <message>
         <source>Unable to display Help Contents. There is no Help associated with this project.</source>
+        <extracomment>Shown by the Help menu&apos;s commands: the program comes without a help file.</extracomment>
         <translation>Impossibile visualizzare il sommario della Guida. Per questo progetto non è disponibile alcuna Guida.</translation>
     </message>
     <message>
         <source>Pairfall is already running but does not answer. Close it and try again.</source>
+        <extracomment>Shown by a second start of the program when the running copy does not answer its request to come to the front.</extracomment>
         <translation>Pairfall è già in esecuzione ma non risponde. Chiuderlo e riprovare.</translation>
     </message>
 </context>
@@ -274,10 +285,12 @@
     <name>QAccessibleActionInterface</name>
     <message>
         <source>Press</source>
+        <extracomment>What a screen reader offers to do with a card place: press it, as a click does.</extracomment>
         <translation>Premi</translation>
     </message>
     <message>
         <source>SetFocus</source>
+        <extracomment>What a screen reader offers to do with a card place: move the keyboard focus to it. Words, as the player hears them.</extracomment>
         <translation>Imposta il focus</translation>
     </message>
 </context>
@@ -300,6 +313,7 @@
     <name>QShortcut</name>
     <message>
         <source>Space</source>
+        <extracomment>The key that presses the focused card place, as a screen reader names it.</extracomment>
         <translation>Spazio</translation>
     </message>
 </context>
@@ -345,10 +359,12 @@
     <name>RuntimeError</name>
     <message>
         <source>Overflow</source>
+        <extracomment>An error&apos;s name: a number too large for the program (a count in the settings, say).</extracomment>
         <translation>Overflow</translation>
     </message>
     <message>
         <source>Type mismatch</source>
+        <extracomment>An error&apos;s name: a text where the program expects a number (in the settings, say).</extracomment>
         <translation>Tipo non corrispondente</translation>
     </message>
     <message>
@@ -357,6 +373,7 @@
     </message>
     <message>
         <source>Subscript out of range</source>
+        <extracomment>An error&apos;s name: the program asked for an item past the end of a list (a place on the table, a card).</extracomment>
         <translation>Indice non incluso nell&apos;intervallo</translation>
     </message>
     <message>
@@ -365,38 +382,47 @@
     </message>
     <message>
         <source>File not found: %1</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
         <translation>File non trovato: %1</translation>
     </message>
     <message>
         <source>The picture %1 could not be read: %2</source>
+        <extracomment>%1 is a card picture&apos;s path, %2 the reason Qt&apos;s picture reader gives (in English).</extracomment>
         <translation>Impossibile leggere l&apos;immagine %1: %2</translation>
     </message>
     <message>
         <source>The picture %1 could not be read: the file is cut short</source>
+        <extracomment>%1 is a card picture&apos;s path.</extracomment>
         <translation>Impossibile leggere l&apos;immagine %1: il file è troncato</translation>
     </message>
     <message>
         <source>The picture %1 could not be read: it is %2 x %3 pixels, not %4 x %5</source>
+        <extracomment>%1 is a card picture&apos;s path; %2 x %3 its width and height, %4 x %5 those it must have.</extracomment>
         <translation>Impossibile leggere l&apos;immagine %1: misura %2 x %3 pixel anziché %4 x %5</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1: the file cannot be written (it may be read-only, a folder may stand in its place, or the disk may be full).</source>
+        <extracomment>%1 is the settings file&apos;s path.</extracomment>
         <translation>Impossibile salvare le impostazioni in %1: non è possibile scrivere nel file (potrebbe essere di sola lettura, al suo posto potrebbe esserci una cartella oppure il disco potrebbe essere pieno).</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1: the registry key cannot be written (access to it may be denied, or the registry may be full).</source>
+        <extracomment>%1 is the settings&apos; key in the Windows registry.</extracomment>
         <translation>Impossibile salvare le impostazioni in %1: non è possibile scrivere nella chiave del Registro di sistema (l&apos;accesso potrebbe essere negato oppure il Registro di sistema potrebbe essere pieno).</translation>
     </message>
     <message>
         <source>The help viewer could not be started for %1</source>
+        <extracomment>%1 is the help file&apos;s path.</extracomment>
         <translation>Impossibile avviare il visualizzatore della Guida per %1</translation>
     </message>
     <message>
         <source>The help viewer could not be found (%1 in %2)</source>
+        <extracomment>%1 is the name of the Windows function that shows help, %2 the library that should hold it.</extracomment>
         <translation>Impossibile trovare il visualizzatore della Guida (%1 in %2)</translation>
     </message>
     <message>
         <source>%1 in the setting %2: &quot;%3&quot;</source>
+        <extracomment>%1 is an error (its name or message), %2 a stored setting&apos;s name (&quot;Stats/TotalGames&quot;), %3 the text stored there; put the language&apos;s own quote marks around %3.</extracomment>
         <translation>%1 nell&apos;impostazione %2: «%3»</translation>
     </message>
 </context>
@@ -405,6 +431,7 @@
     <message>
         <source>missing
 picture</source>
+        <extracomment>Written in two short lines on the grey card drawn for a missing card picture: 63 pixels wide, 8 pixels high.</extracomment>
         <translation>immagine
 mancante</translation>
     </message>
@@ -413,6 +440,7 @@ mancante</translation>
     <name>pairfall::SlotPicture</name>
     <message>
         <source>Row %1, place %2</source>
+        <extracomment>How a screen reader tells where a card place is: its row (1 to 3), then its place in the row from the left (1 to 4).</extracomment>
         <translation>Fila %1, posizione %2</translation>
     </message>
 </context>
@@ -420,6 +448,7 @@ mancante</translation>
     <name>pairfall::Table</name>
     <message>
         <source>Table</source>
+        <extracomment>What a screen reader calls the playing table, the group of the twelve card places.</extracomment>
         <translation>Tavolo da gioco</translation>
     </message>
 </context>
@@ -427,6 +456,7 @@ mancante</translation>
     <name>pairfall::frmAbout</name>
     <message>
         <source>About %1</source>
+        <extracomment>The About window&apos;s title; %1 is the program&apos;s name.</extracomment>
         <translation>Informazioni su %1</translation>
     </message>
     <message>
@@ -435,14 +465,17 @@ mancante</translation>
     </message>
     <message>
         <source>Version %1.%2</source>
+        <extracomment>The About window&apos;s version before it opens: major and minor number.</extracomment>
         <translation>Versione %1.%2</translation>
     </message>
     <message>
         <source>App Description</source>
+        <extracomment>A caption shown as it stands in the About window, where a program&apos;s description would go: translate these two words, write no description.</extracomment>
         <translation>Descrizione dell&apos;applicazione</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
+        <extracomment>The About window&apos;s version: major, minor and revision number.</extracomment>
         <translation>Versione %1.%2.%3</translation>
     </message>
 </context>
@@ -514,14 +547,17 @@ mancante</translation>
     </message>
     <message>
         <source>&amp;About %1...</source>
+        <extracomment>%1 is the program&apos;s name.</extracomment>
         <translation>&amp;Informazioni su %1...</translation>
     </message>
     <message>
         <source>Some saved settings could not be read; their defaults are used instead:</source>
+        <extracomment>Heads the list of stored settings that could not be read at start, one a line with its error.</extracomment>
         <translation>Impossibile leggere alcune impostazioni salvate; vengono usati i rispettivi valori predefiniti:</translation>
     </message>
     <message>
         <source>Some saved statistics could not be read back; the counts of this run are kept:</source>
+        <extracomment>Heads the list of stored statistics that Game Stats could not read back, one a line with its error; the counts shown are those the program kept.</extracomment>
         <translation>Impossibile rileggere alcune statistiche salvate; vengono mantenuti i conteggi di questa sessione:</translation>
     </message>
 </context>

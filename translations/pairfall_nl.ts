@@ -224,10 +224,12 @@
     <name>Game</name>
     <message>
         <source>Ready</source>
+        <extracomment>The status line of a new game, before its first card is dealt.</extracomment>
         <translation>Gereed</translation>
     </message>
     <message numerus="yes">
         <source>There are %n cards left</source>
+        <extracomment>The status line after a deal: &quot;There are 51 cards left&quot;, also for one card.</extracomment>
         <translation>
             <numerusform>Nog %n kaart over</numerusform>
             <numerusform>Nog %n kaarten over</numerusform>
@@ -235,38 +237,47 @@
     </message>
     <message>
         <source>Would you like to play again?</source>
+        <extracomment>Asked, with Yes and No, after a won game, and when a place is clicked once a game has ended.</extracomment>
         <translation>Wilt u nog een keer spelen?</translation>
     </message>
     <message>
         <source>Cards do NOT total 10</source>
+        <extracomment>The rule message when the second number card clicked does not make 10 with the first.</extracomment>
         <translation>De kaarten tellen NIET op tot 10</translation>
     </message>
     <message>
         <source>You must select all four facecards.</source>
+        <extracomment>The rule message when, with face cards selected, a card of another rank is clicked.</extracomment>
         <translation>U moet alle vier de plaatjes selecteren.</translation>
     </message>
     <message>
         <source>You lose, would you like to play again?</source>
+        <extracomment>Asked, with Yes and No, when every place holds a card and no play is left.</extracomment>
         <translation>U hebt verloren. Wilt u nog een keer spelen?</translation>
     </message>
     <message>
         <source>You LOSE</source>
+        <extracomment>The title of the question after a lost game.</extracomment>
         <translation>U hebt VERLOREN</translation>
     </message>
     <message>
         <source>You WIN</source>
+        <extracomment>The title of the question after a won game.</extracomment>
         <translation>U hebt GEWONNEN</translation>
     </message>
     <message>
         <source>Empty place</source>
+        <extracomment>What a screen reader calls a place on the table that holds no card.</extracomment>
         <translation>Lege plaats</translation>
     </message>
     <message>
         <source>Unable to display Help Contents. There is no Help associated with this project.</source>
+        <extracomment>Shown by the Help menu&apos;s commands: the program comes without a help file.</extracomment>
         <translation>Kan de inhoud van de Help niet weergeven. Er is geen Help aan dit project gekoppeld.</translation>
     </message>
     <message>
         <source>Pairfall is already running but does not answer. Close it and try again.</source>
+        <extracomment>Shown by a second start of the program when the running copy does not answer its request to come to the front.</extracomment>
         <translation>Pairfall is al gestart, maar reageert niet. Sluit het programma en probeer het opnieuw.</translation>
     </message>
 </context>
@@ -274,10 +285,12 @@
     <name>QAccessibleActionInterface</name>
     <message>
         <source>Press</source>
+        <extracomment>What a screen reader offers to do with a card place: press it, as a click does.</extracomment>
         <translation>Indrukken</translation>
     </message>
     <message>
         <source>SetFocus</source>
+        <extracomment>What a screen reader offers to do with a card place: move the keyboard focus to it. Words, as the player hears them.</extracomment>
         <translation>Focus instellen</translation>
     </message>
 </context>
@@ -300,6 +313,7 @@
     <name>QShortcut</name>
     <message>
         <source>Space</source>
+        <extracomment>The key that presses the focused card place, as a screen reader names it.</extracomment>
         <translation>Spatiebalk</translation>
     </message>
 </context>
@@ -345,10 +359,12 @@
     <name>RuntimeError</name>
     <message>
         <source>Overflow</source>
+        <extracomment>An error&apos;s name: a number too large for the program (a count in the settings, say).</extracomment>
         <translation>Overloop</translation>
     </message>
     <message>
         <source>Type mismatch</source>
+        <extracomment>An error&apos;s name: a text where the program expects a number (in the settings, say).</extracomment>
         <translation>Typen komen niet overeen</translation>
     </message>
     <message>
@@ -357,6 +373,7 @@
     </message>
     <message>
         <source>Subscript out of range</source>
+        <extracomment>An error&apos;s name: the program asked for an item past the end of a list (a place on the table, a card).</extracomment>
         <translation>Subscript valt buiten het bereik</translation>
     </message>
     <message>
@@ -365,38 +382,47 @@
     </message>
     <message>
         <source>File not found: %1</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
         <translation>Bestand niet gevonden: %1</translation>
     </message>
     <message>
         <source>The picture %1 could not be read: %2</source>
+        <extracomment>%1 is a card picture&apos;s path, %2 the reason Qt&apos;s picture reader gives (in English).</extracomment>
         <translation>De afbeelding %1 kan niet worden gelezen: %2</translation>
     </message>
     <message>
         <source>The picture %1 could not be read: the file is cut short</source>
+        <extracomment>%1 is a card picture&apos;s path.</extracomment>
         <translation>De afbeelding %1 kan niet worden gelezen: het bestand is onvolledig</translation>
     </message>
     <message>
         <source>The picture %1 could not be read: it is %2 x %3 pixels, not %4 x %5</source>
+        <extracomment>%1 is a card picture&apos;s path; %2 x %3 its width and height, %4 x %5 those it must have.</extracomment>
         <translation>De afbeelding %1 kan niet worden gelezen: deze is %2 x %3 pixels in plaats van %4 x %5</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1: the file cannot be written (it may be read-only, a folder may stand in its place, or the disk may be full).</source>
+        <extracomment>%1 is the settings file&apos;s path.</extracomment>
         <translation>De instellingen kunnen niet worden opgeslagen in %1: er kan niet naar het bestand worden geschreven (het is mogelijk alleen-lezen, er staat mogelijk een map op die plaats, of de schijf is mogelijk vol).</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1: the registry key cannot be written (access to it may be denied, or the registry may be full).</source>
+        <extracomment>%1 is the settings&apos; key in the Windows registry.</extracomment>
         <translation>De instellingen kunnen niet worden opgeslagen in %1: er kan niet naar de registersleutel worden geschreven (de toegang is mogelijk geweigerd, of het register is mogelijk vol).</translation>
     </message>
     <message>
         <source>The help viewer could not be started for %1</source>
+        <extracomment>%1 is the help file&apos;s path.</extracomment>
         <translation>De Help-viewer kan niet worden gestart voor %1</translation>
     </message>
     <message>
         <source>The help viewer could not be found (%1 in %2)</source>
+        <extracomment>%1 is the name of the Windows function that shows help, %2 the library that should hold it.</extracomment>
         <translation>De Help-viewer is niet gevonden (%1 in %2)</translation>
     </message>
     <message>
         <source>%1 in the setting %2: &quot;%3&quot;</source>
+        <extracomment>%1 is an error (its name or message), %2 a stored setting&apos;s name (&quot;Stats/TotalGames&quot;), %3 the text stored there; put the language&apos;s own quote marks around %3.</extracomment>
         <translation>%1 in de instelling %2: “%3”</translation>
     </message>
 </context>
@@ -405,6 +431,7 @@
     <message>
         <source>missing
 picture</source>
+        <extracomment>Written in two short lines on the grey card drawn for a missing card picture: 63 pixels wide, 8 pixels high.</extracomment>
         <translation>afbeelding
 ontbreekt</translation>
     </message>
@@ -413,6 +440,7 @@ ontbreekt</translation>
     <name>pairfall::SlotPicture</name>
     <message>
         <source>Row %1, place %2</source>
+        <extracomment>How a screen reader tells where a card place is: its row (1 to 3), then its place in the row from the left (1 to 4).</extracomment>
         <translation>Rij %1, plaats %2</translation>
     </message>
 </context>
@@ -420,6 +448,7 @@ ontbreekt</translation>
     <name>pairfall::Table</name>
     <message>
         <source>Table</source>
+        <extracomment>What a screen reader calls the playing table, the group of the twelve card places.</extracomment>
         <translation>Tafel</translation>
     </message>
 </context>
@@ -427,6 +456,7 @@ ontbreekt</translation>
     <name>pairfall::frmAbout</name>
     <message>
         <source>About %1</source>
+        <extracomment>The About window&apos;s title; %1 is the program&apos;s name.</extracomment>
         <translation>Over %1</translation>
     </message>
     <message>
@@ -435,14 +465,17 @@ ontbreekt</translation>
     </message>
     <message>
         <source>Version %1.%2</source>
+        <extracomment>The About window&apos;s version before it opens: major and minor number.</extracomment>
         <translation>Versie %1.%2</translation>
     </message>
     <message>
         <source>App Description</source>
+        <extracomment>A caption shown as it stands in the About window, where a program&apos;s description would go: translate these two words, write no description.</extracomment>
         <translation>Programmabeschrijving</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
+        <extracomment>The About window&apos;s version: major, minor and revision number.</extracomment>
         <translation>Versie %1.%2.%3</translation>
     </message>
 </context>
@@ -514,14 +547,17 @@ ontbreekt</translation>
     </message>
     <message>
         <source>&amp;About %1...</source>
+        <extracomment>%1 is the program&apos;s name.</extracomment>
         <translation>&amp;Over %1...</translation>
     </message>
     <message>
         <source>Some saved settings could not be read; their defaults are used instead:</source>
+        <extracomment>Heads the list of stored settings that could not be read at start, one a line with its error.</extracomment>
         <translation>Sommige opgeslagen instellingen konden niet worden gelezen; in plaats daarvan worden de standaardwaarden gebruikt:</translation>
     </message>
     <message>
         <source>Some saved statistics could not be read back; the counts of this run are kept:</source>
+        <extracomment>Heads the list of stored statistics that Game Stats could not read back, one a line with its error; the counts shown are those the program kept.</extracomment>
         <translation>Sommige opgeslagen statistieken konden niet worden teruggelezen; de tellingen van deze sessie blijven behouden:</translation>
     </message>
 </context>

@@ -224,10 +224,12 @@
     <name>Game</name>
     <message>
         <source>Ready</source>
+        <extracomment>The status line of a new game, before its first card is dealt.</extracomment>
         <translation>Pronto</translation>
     </message>
     <message numerus="yes">
         <source>There are %n cards left</source>
+        <extracomment>The status line after a deal: &quot;There are 51 cards left&quot;, also for one card.</extracomment>
         <translation>
             <numerusform>Cartas restantes: %n</numerusform>
             <numerusform>Cartas restantes: %n</numerusform>
@@ -235,38 +237,47 @@
     </message>
     <message>
         <source>Would you like to play again?</source>
+        <extracomment>Asked, with Yes and No, after a won game, and when a place is clicked once a game has ended.</extracomment>
         <translation>Deseja jogar novamente?</translation>
     </message>
     <message>
         <source>Cards do NOT total 10</source>
+        <extracomment>The rule message when the second number card clicked does not make 10 with the first.</extracomment>
         <translation>As cartas NÃO somam 10</translation>
     </message>
     <message>
         <source>You must select all four facecards.</source>
+        <extracomment>The rule message when, with face cards selected, a card of another rank is clicked.</extracomment>
         <translation>Você precisa selecionar as quatro figuras.</translation>
     </message>
     <message>
         <source>You lose, would you like to play again?</source>
+        <extracomment>Asked, with Yes and No, when every place holds a card and no play is left.</extracomment>
         <translation>Você perdeu. Deseja jogar novamente?</translation>
     </message>
     <message>
         <source>You LOSE</source>
+        <extracomment>The title of the question after a lost game.</extracomment>
         <translation>Você PERDEU</translation>
     </message>
     <message>
         <source>You WIN</source>
+        <extracomment>The title of the question after a won game.</extracomment>
         <translation>Você VENCEU</translation>
     </message>
     <message>
         <source>Empty place</source>
+        <extracomment>What a screen reader calls a place on the table that holds no card.</extracomment>
         <translation>Posição vazia</translation>
     </message>
     <message>
         <source>Unable to display Help Contents. There is no Help associated with this project.</source>
+        <extracomment>Shown by the Help menu&apos;s commands: the program comes without a help file.</extracomment>
         <translation>Não foi possível exibir o conteúdo da Ajuda. Não há Ajuda associada a este projeto.</translation>
     </message>
     <message>
         <source>Pairfall is already running but does not answer. Close it and try again.</source>
+        <extracomment>Shown by a second start of the program when the running copy does not answer its request to come to the front.</extracomment>
         <translation>Pairfall já está em execução, mas não responde. Feche-o e tente novamente.</translation>
     </message>
 </context>
@@ -274,10 +285,12 @@
     <name>QAccessibleActionInterface</name>
     <message>
         <source>Press</source>
+        <extracomment>What a screen reader offers to do with a card place: press it, as a click does.</extracomment>
         <translation>Pressionar</translation>
     </message>
     <message>
         <source>SetFocus</source>
+        <extracomment>What a screen reader offers to do with a card place: move the keyboard focus to it. Words, as the player hears them.</extracomment>
         <translation>Definir foco</translation>
     </message>
 </context>
@@ -300,6 +313,7 @@
     <name>QShortcut</name>
     <message>
         <source>Space</source>
+        <extracomment>The key that presses the focused card place, as a screen reader names it.</extracomment>
         <translation>Espaço</translation>
     </message>
 </context>
@@ -345,10 +359,12 @@
     <name>RuntimeError</name>
     <message>
         <source>Overflow</source>
+        <extracomment>An error&apos;s name: a number too large for the program (a count in the settings, say).</extracomment>
         <translation>Estouro</translation>
     </message>
     <message>
         <source>Type mismatch</source>
+        <extracomment>An error&apos;s name: a text where the program expects a number (in the settings, say).</extracomment>
         <translation>Tipos incompatíveis</translation>
     </message>
     <message>
@@ -357,6 +373,7 @@
     </message>
     <message>
         <source>Subscript out of range</source>
+        <extracomment>An error&apos;s name: the program asked for an item past the end of a list (a place on the table, a card).</extracomment>
         <translation>Subscrito fora do intervalo</translation>
     </message>
     <message>
@@ -365,38 +382,47 @@
     </message>
     <message>
         <source>File not found: %1</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
         <translation>Arquivo não encontrado: %1</translation>
     </message>
     <message>
         <source>The picture %1 could not be read: %2</source>
+        <extracomment>%1 is a card picture&apos;s path, %2 the reason Qt&apos;s picture reader gives (in English).</extracomment>
         <translation>Não foi possível ler a imagem %1: %2</translation>
     </message>
     <message>
         <source>The picture %1 could not be read: the file is cut short</source>
+        <extracomment>%1 is a card picture&apos;s path.</extracomment>
         <translation>Não foi possível ler a imagem %1: o arquivo está incompleto</translation>
     </message>
     <message>
         <source>The picture %1 could not be read: it is %2 x %3 pixels, not %4 x %5</source>
+        <extracomment>%1 is a card picture&apos;s path; %2 x %3 its width and height, %4 x %5 those it must have.</extracomment>
         <translation>Não foi possível ler a imagem %1: ela tem %2 x %3 pixels, e não %4 x %5</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1: the file cannot be written (it may be read-only, a folder may stand in its place, or the disk may be full).</source>
+        <extracomment>%1 is the settings file&apos;s path.</extracomment>
         <translation>Não foi possível salvar as configurações em %1: o arquivo não pode ser gravado (ele pode ser somente leitura, pode haver uma pasta no lugar dele ou o disco pode estar cheio).</translation>
     </message>
     <message>
         <source>The settings could not be saved to %1: the registry key cannot be written (access to it may be denied, or the registry may be full).</source>
+        <extracomment>%1 is the settings&apos; key in the Windows registry.</extracomment>
         <translation>Não foi possível salvar as configurações em %1: a chave do Registro não pode ser gravada (o acesso a ela pode ter sido negado ou o Registro pode estar cheio).</translation>
     </message>
     <message>
         <source>The help viewer could not be started for %1</source>
+        <extracomment>%1 is the help file&apos;s path.</extracomment>
         <translation>Não foi possível iniciar o visualizador da Ajuda para %1</translation>
     </message>
     <message>
         <source>The help viewer could not be found (%1 in %2)</source>
+        <extracomment>%1 is the name of the Windows function that shows help, %2 the library that should hold it.</extracomment>
         <translation>O visualizador da Ajuda não foi encontrado (%1 em %2)</translation>
     </message>
     <message>
         <source>%1 in the setting %2: &quot;%3&quot;</source>
+        <extracomment>%1 is an error (its name or message), %2 a stored setting&apos;s name (&quot;Stats/TotalGames&quot;), %3 the text stored there; put the language&apos;s own quote marks around %3.</extracomment>
         <translation>%1 na configuração %2: “%3”</translation>
     </message>
 </context>
@@ -405,6 +431,7 @@
     <message>
         <source>missing
 picture</source>
+        <extracomment>Written in two short lines on the grey card drawn for a missing card picture: 63 pixels wide, 8 pixels high.</extracomment>
         <translation>imagem
 ausente</translation>
     </message>
@@ -413,6 +440,7 @@ ausente</translation>
     <name>pairfall::SlotPicture</name>
     <message>
         <source>Row %1, place %2</source>
+        <extracomment>How a screen reader tells where a card place is: its row (1 to 3), then its place in the row from the left (1 to 4).</extracomment>
         <translation>Linha %1, posição %2</translation>
     </message>
 </context>
@@ -420,6 +448,7 @@ ausente</translation>
     <name>pairfall::Table</name>
     <message>
         <source>Table</source>
+        <extracomment>What a screen reader calls the playing table, the group of the twelve card places.</extracomment>
         <translation>Mesa</translation>
     </message>
 </context>
@@ -427,6 +456,7 @@ ausente</translation>
     <name>pairfall::frmAbout</name>
     <message>
         <source>About %1</source>
+        <extracomment>The About window&apos;s title; %1 is the program&apos;s name.</extracomment>
         <translation>Sobre %1</translation>
     </message>
     <message>
@@ -435,14 +465,17 @@ ausente</translation>
     </message>
     <message>
         <source>Version %1.%2</source>
+        <extracomment>The About window&apos;s version before it opens: major and minor number.</extracomment>
         <translation>Versão %1.%2</translation>
     </message>
     <message>
         <source>App Description</source>
+        <extracomment>A caption shown as it stands in the About window, where a program&apos;s description would go: translate these two words, write no description.</extracomment>
         <translation>Descrição do aplicativo</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
+        <extracomment>The About window&apos;s version: major, minor and revision number.</extracomment>
         <translation>Versão %1.%2.%3</translation>
     </message>
 </context>
@@ -514,14 +547,17 @@ ausente</translation>
     </message>
     <message>
         <source>&amp;About %1...</source>
+        <extracomment>%1 is the program&apos;s name.</extracomment>
         <translation>&amp;Sobre %1...</translation>
     </message>
     <message>
         <source>Some saved settings could not be read; their defaults are used instead:</source>
+        <extracomment>Heads the list of stored settings that could not be read at start, one a line with its error.</extracomment>
         <translation>Não foi possível ler algumas configurações salvas; os valores padrão serão usados no lugar delas:</translation>
     </message>
     <message>
         <source>Some saved statistics could not be read back; the counts of this run are kept:</source>
+        <extracomment>Heads the list of stored statistics that Game Stats could not read back, one a line with its error; the counts shown are those the program kept.</extracomment>
         <translation>Não foi possível recuperar algumas estatísticas salvas; as contagens desta sessão serão mantidas:</translation>
     </message>
 </context>

@@ -79,6 +79,7 @@ Table::Table(QWidget* parent)
 {
     InstallTableAccessibility();
     setObjectName(QStringLiteral("table"));
+    //: What a screen reader calls the playing table, the group of the twelve card places.
     setAccessibleName(tr("Table"));
     setAutoFillBackground(true);
     QPalette green = palette();

@@ -22,8 +22,11 @@ namespace {
     QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
     QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
     QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+    //: What a screen reader offers to do with a card place: press it, as a click does.
     QT_TRANSLATE_NOOP("QAccessibleActionInterface", "Press"),
+    //: What a screen reader offers to do with a card place: move the keyboard focus to it. Words, as the player hears them.
     QT_TRANSLATE_NOOP("QAccessibleActionInterface", "SetFocus"),
+    //: The key that presses the focused card place, as a screen reader names it.
     QT_TRANSLATE_NOOP("QShortcut", "Space"),
 };
 

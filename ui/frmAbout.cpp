@@ -42,6 +42,7 @@ frmAbout::frmAbout(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
+    //: The About window's title; %1 is the program's name.
     setWindowTitle(tr("About %1").arg(QString::fromLatin1(ApplicationTitle)));
     setWindowIcon(ProgramIcon());
     setAttribute(Qt::WA_DeleteOnClose);
@@ -80,6 +81,7 @@ frmAbout::frmAbout(QWidget* owner)
     title->adjustSize();
 
     // The caption it was laid out with, until Form_Load sets the version.
+    //: The About window's version before it opens: major and minor number.
     m_lblVersion = new QLabel(tr("Version %1.%2").arg(1).arg(0), this);
     m_lblVersion->setObjectName(QStringLiteral("lblVersion"));
     m_lblVersion->setTextFormat(Qt::PlainText);
@@ -87,6 +89,7 @@ frmAbout::frmAbout(QWidget* owner)
     // A default font taller than 15 pixels grows the label rather than cut it.
     m_lblVersion->setGeometry(70, 52, 259, std::max(15, m_lblVersion->sizeHint().height()));
 
+    //: A caption shown as it stands in the About window, where a program's description would go: translate these two words, write no description.
     auto* description = new QLabel(tr("App Description"), this);
     description->setObjectName(QStringLiteral("lblDescription"));
     description->setTextFormat(Qt::PlainText);
@@ -101,6 +104,7 @@ frmAbout::frmAbout(QWidget* owner)
 
 void frmAbout::Form_Load()
 {
+    //: The About window's version: major, minor and revision number.
     m_lblVersion->setText(tr("Version %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision));
     // A screen reader speaks the description when the window opens; the
     // labels, each tied to the next, are then not read a second time.

@@ -83,6 +83,7 @@ void frmMain::BuildMenus()
     AddCommand(help, "mnuHelpContents", tr("&Contents"), &frmMain::mnuHelpContents_Click);
     AddCommand(help, "mnuHelpSearch", tr("&Search For Help On..."), &frmMain::mnuHelpSearch_Click);
     help->addSeparator()->setObjectName(QStringLiteral("mnuHelpBar1"));
+    //: %1 is the program's name.
     AddCommand(help, "mnuHelpAbout", tr("&About %1...").arg(QString::fromLatin1(ApplicationTitle)), &frmMain::mnuHelpAbout_Click);
 }
 
@@ -106,6 +107,7 @@ void frmMain::Form_Load()
         m_game.Shuffle_Deck();
         m_state.GameOver = GameOverFlag::No;
     });
+    //: Heads the list of stored settings that could not be read at start, one a line with its error.
     m_errors.Report(tr("Some saved settings could not be read; their defaults are used instead:"), problems);
 }
 
@@ -195,6 +197,7 @@ void frmMain::mnuGameStats_Click()
     dialog->show();
     std::vector<RuntimeError> problems;
     m_game.ReadStatisticsBack(problems);
+    //: Heads the list of stored statistics that Game Stats could not read back, one a line with its error; the counts shown are those the program kept.
     m_errors.Report(tr("Some saved statistics could not be read back; the counts of this run are kept:"), problems);
 }
 
