@@ -205,8 +205,9 @@ TEST_P(ATranslatedWindow, FitsGameStatsTexts)
     ExpectTextsFit(*stats);
     // Each value keeps the designed gap of 8 pixels after its caption.
     for (const QLabel* caption : stats->findChildren<QLabel*>()) {
-        if (const QWidget* value = caption->buddy())
+        if (const QWidget* value = caption->buddy()) {
             EXPECT_GE(value->x() - caption->geometry().right() - 1, 8) << caption->text().toStdString();
+        }
     }
     stats->close();
 }
