@@ -18,6 +18,10 @@
 #include <QMenuBar>
 #include <QShortcut>
 
+#ifdef Q_OS_WIN
+#include "platform/UiaNotification.h"
+#endif
+
 namespace pairfall {
 
 frmMain::frmMain(const frmMainServices& services)
@@ -45,6 +49,12 @@ frmMain::frmMain(const frmMainServices& services)
         if (isEnabled())
             Slot_Click(index);
     });
+#ifdef Q_OS_WIN
+    // Qt's UI Automation bridge has no notifications of its own.
+    connect(m_announcer, &Announcer::announced, this, [this](const QString& text) {
+        RaiseUiaNotification(winId(), text.toStdWString());
+    });
+#endif
     // Heard, not shown: no menu names it, and F3 is no other command's.
     auto* readTable = new QShortcut(QKeySequence(Qt::Key_F3), this);
     readTable->setObjectName(QStringLiteral("ReadTable"));

@@ -393,6 +393,10 @@ def main():
     no_notification_since(orca.mark(), "the last result")
     latencies = "; ".join(f"{kind} {statistics.median(times):.0f} ms median of {len(times)}"
                           for kind, times in ((k, figures[k]) for k in ("deal", "play", "select")) if times)
+    if os.environ.get("PAIRFALL_SPEECH_TIMES"):  # bench/speech_latency.sh gathers them
+        with open(os.environ["PAIRFALL_SPEECH_TIMES"], "a") as out:
+            for kind in ("deal", "play", "select"):
+                out.writelines(f"{kind} {ms:.1f}\n" for ms in figures[kind])
     print(f"Orca heard {figures['actions']} results, {figures['silent']} silent ({ending}); key to speech: {latencies}")
     orca.stop()
 
