@@ -31,7 +31,7 @@ const std::map<std::string, Layer> Layers = {
     { "ui", { { "ui", "platform", "stats", "widgets", "art", "game" }, StandardAndQt + "|signal\\.h|unistd\\.h|fcntl\\.h" } },
     { "app", { { "app", "ui", "stats", "widgets", "art", "game" }, StandardAndQt } },
     { "tools", { { "tools", "art", "game" }, StandardAndQt } },
-    { "bench", { { "bench", "game" }, ".+" } },
+    { "bench", { { "bench", "ui", "stats", "widgets", "art", "game" }, ".+" } },
 };
 
 bool IsSource(const fs::path& file)
