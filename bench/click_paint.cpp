@@ -1,6 +1,6 @@
 // How long a click on a place takes to show its card: from the mouse press
-// to the end of the place's next paint, for deals onto all twelve places,
-// round after round (a new game between them).  Prints the median and the
+// to the end of the place's next paint, for deals onto eleven places, round
+// after round (a new game between them; a full table might end the game).  Prints the median and the
 // quartiles in microseconds.
 //   bench_click_paint [ROUNDS]        (default 40; run with QT_QPA_PLATFORM=offscreen or under X)
 #include "game/RandomSource.h"
@@ -45,7 +45,7 @@ int main(int argc, char* argv[])
     QTemporaryDir settings;
     pairfall::QtSettingsStore store(pairfall::SettingsLocation::IniFile(settings.filePath(QStringLiteral("bench.ini"))));
     pairfall::ClockRandomSource random;
-    pairfall::QtMessageBoxService boxes; // twelve deals never end a game
+    pairfall::QtMessageBoxService boxes; // eleven deals never end a game
     pairfall::PlatformHelpViewer help;
     pairfall::frmMain window({ store, random, boxes, help, PAIRFALL_PROGRAM_FOLDER, "" });
     window.Form_Load();
@@ -56,7 +56,7 @@ int main(int argc, char* argv[])
     std::vector<qint64> times;
     PaintWatch watch;
     for (int round = 0; round < rounds; ++round) {
-        for (int i = 0; i < pairfall::SlotCount; ++i) {
+        for (int i = 0; i < pairfall::SlotCount - 1; ++i) {
             pairfall::SlotPicture* slot = window.TableArea().Slot(i);
             slot->installEventFilter(&watch);
             watch.painted = false;

@@ -49,6 +49,14 @@ TEST_F(Speech, ADealOntoAnotherPlaceSaysWhereTheCardLies)
     EXPECT_EQ(said, Strings { "Row 2, place 2: " + card + ". There are 51 cards left" });
 }
 
+TEST_F(Speech, AHeldKeySpeaksOnce)
+{
+    Key(0, Qt::Key_Space);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+    QApplication::sendEvent(Slot(0), &repeat);
+    EXPECT_EQ(said.size(), 1u);
+}
+
 TEST_F(Speech, ACompletedPairSaysBothNewCardsWithTheirPlacesInTheOrderDealt)
 {
     Key(0, Qt::Key_Space);

@@ -212,13 +212,13 @@ def expect_notification(mark, expected, what, latency=None):
     return orca.mark()
 
 
-def expect_speech(mark, predicate, what):
+def expect_speech(mark, predicate, what, counted=True):
     deadline = time.monotonic() + SPEECH_WAIT
     while time.monotonic() < deadline:
         game.pump()
         for kind, _, text in orca.since(mark, "speech"):
             if predicate(spoken(text)):
-                figures["actions"] += 1
+                figures["actions"] += counted
                 return text
         time.sleep(0.01)
     figures["silent"] += 1
@@ -256,8 +256,12 @@ def table_summary():
 # --- Playing by ear --------------------------------------------------------------
 
 def press_here(slot, kind):
-    """Space or Return on the focused slot; Orca keeps the keypad's Enter for itself."""
-    game.move_to(slot)
+    """Space or Return on the slot, once Orca has said where the focus went, as
+    a player listens before pressing; Orca keeps the keypad's Enter for itself."""
+    if game.focused_slot() != slot:
+        mark = orca.mark()
+        game.move_to(slot)
+        expect_speech(mark, lambda text: text == place(slot), f"the focus on slot {slot}", counted=False)
     game.last_pressed = slot
     mark = orca.mark()
     send("space" if figures["actions"] % 2 == 0 else "Return")
