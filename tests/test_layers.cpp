@@ -83,4 +83,19 @@ TEST(Layers, EveryIncludeStaysWithinItsFoldersLayer)
     }
 }
 
+// A folder of C or C++ sources left out of the map would go unchecked.  The
+// tests may include every folder; build folders are the build's own.
+TEST(Layers, EveryFolderOfSourcesHasALayer)
+{
+    for (const auto& folder : fs::directory_iterator(PAIRFALL_SOURCE_DIR)) {
+        const std::string name = folder.path().filename().string();
+        if (!folder.is_directory() || name.starts_with('.') || name.starts_with("build") || name == "out" || name == "tests" || Layers.contains(name))
+            continue;
+        for (const auto& entry : fs::recursive_directory_iterator(folder.path())) {
+            const std::string extension = entry.path().extension().string();
+            EXPECT_FALSE(extension == ".h" || extension == ".cpp" || extension == ".c") << name << "/ holds " << fs::relative(entry.path(), folder.path()).string() << " but has no layer";
+        }
+    }
+}
+
 }
