@@ -4,7 +4,7 @@
 // quartiles in microseconds.
 //   bench_click_paint [ROUNDS]        (default 40; run with QT_QPA_PLATFORM=offscreen or under X)
 #include "game/RandomSource.h"
-#include "stats/QtSettingsStore.h"
+#include "settings/QtSettingsStore.h"
 #include "ui/HelpCommands.h"
 #include "ui/SlotPicture.h"
 #include "ui/Table.h"

@@ -5,7 +5,7 @@
 // holds their settings, their lock and (on Unix) their socket, found by them
 // through the environment.
 
-#include "stats/QtSettingsStore.h"
+#include "settings/SettingsLocation.h"
 
 #include <QByteArray>
 #include <QDir>

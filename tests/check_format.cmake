@@ -1,7 +1,7 @@
 # Run with -DCLANG_FORMAT=<program> -DSOURCE_DIR=<project>.  Fails when a C or C++ file of the project differs from what clang-format
 # makes of it; the root .clang-format settles the style.
 set(files "")
-foreach(folder game platform art widgets stats ui app tools bench tests)
+foreach(folder game platform art widgets settings ui program app tools bench tests)
   file(GLOB_RECURSE found "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp" "${SOURCE_DIR}/${folder}/*.c")
   list(APPEND files ${found})
 endforeach()

@@ -5,9 +5,9 @@
 #include "fakes/ScriptedMessageBoxes.h"
 #include "fakes/ScriptedRandom.h"
 #include "game/RuntimeError.h"
-#include "stats/QtSettingsStore.h"
+#include "program/SingleInstance.h"
+#include "settings/SettingsLocation.h"
 #include "ui/HelpCommands.h"
-#include "ui/SingleInstance.h"
 #include "ui/frmMain.h"
 #include "widgets/ErrorBoundary.h"
 

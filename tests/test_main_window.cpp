@@ -4,9 +4,9 @@
 #include "art/StandIn.h"
 #include "art/TableGreen.h"
 #include "game/SettingsEntries.h"
-#include "stats/frmGameStats.h"
 #include "ui/OutlineShape.h"
 #include "ui/TableLayout.h"
+#include "ui/frmGameStats.h"
 #include "widgets/Announcer.h"
 
 #include <QLabel>

@@ -5,7 +5,7 @@
 #include "game/RuntimeError.h"
 #include "game/SettingsEntries.h"
 #include "game/Texts.h"
-#include "stats/QtSettingsStore.h"
+#include "settings/QtSettingsStore.h"
 
 #include <QDir>
 #include <QFile>

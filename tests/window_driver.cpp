@@ -12,10 +12,10 @@
 // When closing, it prints "unloading" as Form_Unload begins and holds the
 // shutdown there for a second.  Exits 3 if another copy runs.
 #include "game/RandomSource.h"
-#include "stats/QtSettingsStore.h"
+#include "program/MainLoop.h"
+#include "program/SingleInstance.h"
+#include "settings/QtSettingsStore.h"
 #include "ui/HelpCommands.h"
-#include "ui/MainLoop.h"
-#include "ui/SingleInstance.h"
 #include "ui/frmMain.h"
 #include "widgets/MessageBoxService.h"
 

@@ -1,7 +1,7 @@
 // Arbitrary bytes as the whole settings file, read and then written through
 // the real store: nothing may crash, and a statistics write replaces the
 // entries whatever the file held.
-#include "stats/QtSettingsStore.h"
+#include "settings/QtSettingsStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "ui/SingleInstance.h"
+#include "program/SingleInstance.h"
 
 #include "game/Texts.h"
 

@@ -1,4 +1,4 @@
-#include "ui/Translations.h"
+#include "program/Translations.h"
 
 #include "game/Texts.h"
 

@@ -1,4 +1,4 @@
-#include "stats/frmGameStats.h"
+#include "ui/frmGameStats.h"
 
 #include "art/ProgramIcon.h"
 #include "game/Conversions.h"

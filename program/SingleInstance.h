@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stats/QtSettingsStore.h"
+#include "settings/SettingsLocation.h"
 
 #include <QLocalServer>
 #include <QLockFile>

@@ -1,7 +1,7 @@
-#include "ui/MainLoop.h"
+#include "program/MainLoop.h"
 
-#include "ui/SingleInstance.h"
-#include "ui/TerminationSignals.h"
+#include "program/SingleInstance.h"
+#include "program/TerminationSignals.h"
 #include "ui/frmMain.h"
 #include "widgets/ErrorBoundary.h"
 

@@ -1,4 +1,4 @@
-#include "ui/ScaleFactor.h"
+#include "program/ScaleFactor.h"
 
 #include <QString>
 #include <QtGlobal>

@@ -1,4 +1,4 @@
-#include "ui/TerminationSignals.h"
+#include "program/TerminationSignals.h"
 
 #include <QSocketNotifier>
 

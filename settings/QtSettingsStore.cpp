@@ -1,8 +1,7 @@
-#include "stats/QtSettingsStore.h"
+#include "settings/QtSettingsStore.h"
 
 #include "game/RuntimeError.h"
 
-#include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
 
@@ -54,19 +53,6 @@ QString TextOf(const QVariant& value)
     return QStringLiteral("<%1>").arg(QString::fromLatin1(value.typeName()));
 }
 
-}
-
-SettingsLocation SettingsLocation::IniFile(const QString& path)
-{
-    SettingsLocation location;
-    location.m_iniFile = QFileInfo(path).absoluteFilePath();
-    return location;
-}
-
-SettingsLocation SettingsLocation::FromEnvironment()
-{
-    const QString path = qEnvironmentVariable(SettingsFileVariable);
-    return path.isEmpty() ? Native() : IniFile(path);
 }
 
 QtSettingsStore::QtSettingsStore(SettingsLocation location)

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+namespace pairfall {
+
+// Where the settings live: the platform's own per-user store, or an INI file
+// the caller chooses (the tests do, so that they never touch the player's
+// settings).  The single-copy guard's lock file and socket follow from it.
+class SettingsLocation {
+public:
+    // The registry's per-user area on Windows, $XDG_CONFIG_HOME/<application>/
+    // <application>.conf on Linux.
+    static SettingsLocation Native() { return {}; }
+    // One INI file for all the entries, on every platform.
+    static SettingsLocation IniFile(const QString& path);
+    // The INI file that PAIRFALL_SETTINGS_FILE names; the native store when
+    // it is unset or empty.  The program's start-up reads it here alone.
+    static SettingsLocation FromEnvironment();
+
+    bool IsNative() const { return m_iniFile.isEmpty(); }
+    // The INI file's absolute path; empty for the native store.
+    const QString& IniFilePath() const { return m_iniFile; }
+
+private:
+    QString m_iniFile;
+};
+
+inline constexpr const char* SettingsFileVariable = "PAIRFALL_SETTINGS_FILE";
+
+}
