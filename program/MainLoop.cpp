@@ -119,6 +119,8 @@ int RunMainWindow(frmMain& window, SingleInstance& copy)
         return 0;
     }
     window.show();
+    // Until now later starts have heard that this copy is starting.
+    QTimer::singleShot(0, &copy, &SingleInstance::StartAnswering);
     const int status = QApplication::exec();
     copy.Release();
     return status;

@@ -7,10 +7,16 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocalServer>
 #include <QLocalSocket>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <vector>
 
 #ifdef Q_OS_WIN
 #include "platform/WindowMessages.h"
@@ -20,11 +26,20 @@ namespace pairfall {
 
 namespace {
 
-// How long a later start looks for the running copy, and then how long it
-// waits for its answer.
+// A copy whose socket stays silent this long, or that holds the lock this
+// long without listening, hangs or is stopped.
 constexpr int PatienceMs = 3000;
+// How often a copy that is starting or ending says so, well within the patience.
+constexpr int ReminderMs = 1000;
+// The bound: how long a later start waits for a copy that keeps saying it is
+// starting or ending.  A first start on a cold disk, or behind a virus
+// scanner reading the program, takes seconds; one that takes longer than
+// this hangs, and the later start says the copy does not answer.
+constexpr int SettlingMs = 30000;
 const QByteArray ActivateRequest = "activate\n";
 const QByteArray ActivatedAnswer = "activated\n";
+const QByteArray StartingAnswer = "starting\n";
+const QByteArray EndingAnswer = "ending\n";
 
 // The folder of the native lock file: the user's local application data on
 // Windows, beside the settings file ($XDG_CONFIG_HOME/Pairfall) elsewhere.
@@ -74,6 +89,109 @@ QString SingleInstance::ServerName(const SettingsLocation& where)
     return name;
 }
 
+// Serves the socket in the copy's thread of its own: it answers at once
+// whatever the main thread is doing, and hands a question on to the main
+// thread only once the main loop runs.
+class Porter final : public QObject {
+public:
+    explicit Porter(SingleInstance& copy)
+        : m_copy(copy)
+    {
+    }
+
+    bool Listen(const QString& name)
+    {
+        auto* server = new QLocalServer(this);
+        // The lock is ours, so a socket found here was left by a run that is gone.
+        QLocalServer::removeServer(name);
+#ifdef Q_OS_WIN
+        // Named pipes are open to other users by default.
+        server->setSocketOptions(QLocalServer::UserAccessOption);
+#endif
+        if (!server->listen(name))
+            return false;
+        connect(server, &QLocalServer::newConnection, this, [this, server] {
+            while (QLocalSocket* later = server->nextPendingConnection())
+                Hear(later);
+        });
+        auto* reminders = new QTimer(this);
+        connect(reminders, &QTimer::timeout, this, &Porter::Remind);
+        reminders->start(ReminderMs);
+        return true;
+    }
+
+    // Tells every start that waits what this copy does now.
+    void Remind()
+    {
+        std::erase_if(m_waiting, [](const Waiting& waiting) { return waiting.later.isNull(); });
+        for (Waiting& waiting : m_waiting) {
+            switch (m_copy.m_phase.load()) {
+            case SingleInstance::Phase::Starting:
+                waiting.later->write(StartingAnswer);
+                break;
+            case SingleInstance::Phase::Ending:
+                waiting.later->write(EndingAnswer);
+                break;
+            case SingleInstance::Phase::Running:
+                if (!waiting.handedOn) {
+                    waiting.handedOn = true;
+                    HandOn(waiting.later);
+                }
+                break;
+            }
+        }
+    }
+
+    // Closes every connection: a start that waits looks for the lock again.
+    void Close() { qDeleteAll(children()); }
+
+private:
+    struct Waiting {
+        QPointer<QLocalSocket> later;
+        bool handedOn = false;
+    };
+
+    void Hear(QLocalSocket* later)
+    {
+        connect(later, &QLocalSocket::disconnected, later, &QObject::deleteLater);
+        connect(later, &QLocalSocket::readyRead, this, [this, later] {
+            if (!later->canReadLine())
+                return;
+            if (later->readLine() != ActivateRequest) {
+                later->disconnectFromServer();
+                return;
+            }
+            emit m_copy.questionHeard();
+            m_waiting.push_back({ later });
+            Remind();
+        });
+    }
+
+    // The main thread brings the window to the front, then the start is told.
+    void HandOn(QPointer<QLocalSocket> later)
+    {
+        QMetaObject::invokeMethod(
+            &m_copy, [this, later] {
+                // Ending meanwhile: the reminders say so.
+                if (m_copy.m_phase != SingleInstance::Phase::Running)
+                    return;
+                emit m_copy.activationRequested();
+                QMetaObject::invokeMethod(
+                    this, [later] {
+                        if (!later)
+                            return;
+                        later->write(ActivatedAnswer);
+                        later->disconnectFromServer();
+                    },
+                    Qt::QueuedConnection);
+            },
+            Qt::QueuedConnection);
+    }
+
+    SingleInstance& m_copy;
+    std::vector<Waiting> m_waiting;
+};
+
 SingleInstance::SingleInstance(const SettingsLocation& where)
     : m_serverName(ServerName(where))
     , m_lock(LockFile(where))
@@ -83,10 +201,16 @@ SingleInstance::SingleInstance(const SettingsLocation& where)
     m_lock.setStaleLockTime(0);
 }
 
+SingleInstance::~SingleInstance()
+{
+    StopListening();
+}
+
 SingleInstance::Start SingleInstance::Claim()
 {
     QDir().mkpath(QFileInfo(m_lock.fileName()).absolutePath());
-    const QDeadlineTimer finding(PatienceMs);
+    const QDeadlineTimer bound(SettlingMs);
+    QDeadlineTimer finding(PatienceMs);
     while (!m_lock.tryLock(0)) {
         // A folder that cannot be written: the game runs unguarded, as it
         // always did, and the store reports its own failures.
@@ -99,19 +223,24 @@ SingleInstance::Start SingleInstance::Claim()
         // The copy holding the lock may be starting too and not listen yet.
         QLocalSocket socket;
         socket.connectToServer(m_serverName);
-        if (socket.waitForConnected(PatienceMs)) {
-            const Asked asked = AskToComeForward(socket);
+        if (socket.waitForConnected(int(finding.remainingTime()))) {
+            const Asked asked = AskToComeForward(socket, bound);
             if (asked == Asked::HandedOver)
                 return Start::HandedOver;
             if (asked == Asked::NoAnswer)
                 return Start::NoAnswer;
-            // Dropped: the copy is ending, and its lock goes with it.
+            // Dropped: the copy was there a moment ago and its lock goes
+            // with it, or it was killed and its lock is stale.
+            finding = QDeadlineTimer(PatienceMs);
         }
-        if (finding.hasExpired())
+        if (finding.hasExpired() || bound.hasExpired())
             return Start::NoAnswer;
         QThread::msleep(50);
     }
-    Listen();
+    // A copy that cannot be found cannot be asked: later starts would wait
+    // for it in vain, so it runs unguarded, as without a lock.
+    if (!Listen())
+        m_lock.unlock();
     return Start::First;
 }
 
@@ -124,7 +253,7 @@ bool SingleInstance::LockNamesThisProcess() const
     return pid == QCoreApplication::applicationPid() && (host.isEmpty() || host == ThisHost());
 }
 
-SingleInstance::Asked SingleInstance::AskToComeForward(QLocalSocket& socket)
+SingleInstance::Asked SingleInstance::AskToComeForward(QLocalSocket& socket, const QDeadlineTimer& bound)
 {
 #ifdef Q_OS_WIN
     // Windows lets only the foreground process hand the foreground on.
@@ -132,68 +261,69 @@ SingleInstance::Asked SingleInstance::AskToComeForward(QLocalSocket& socket)
     if (m_lock.getLockInfo(&pid, nullptr, nullptr))
         AllowToComeToTheFront(pid);
 #endif
-    const QDeadlineTimer answering(PatienceMs);
     socket.write(ActivateRequest);
-    while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(int(answering.remainingTime()))) {
-            if (socket.state() != QLocalSocket::ConnectedState)
-                return Asked::Dropped;
-            // A copy that is hung or stopped still accepts the connection, but never answers.
+    QDeadlineTimer silence(PatienceMs);
+    for (;;) {
+        while (!socket.canReadLine()) {
+            if (!socket.waitForReadyRead(int(std::min(silence.remainingTime(), bound.remainingTime())))) {
+                if (socket.state() != QLocalSocket::ConnectedState)
+                    return Asked::Dropped;
+                // A copy that is hung or stopped still accepts the connection, but never answers.
+                return Asked::NoAnswer;
+            }
+        }
+        const QByteArray answer = socket.readLine();
+        if (answer == ActivatedAnswer)
+            return Asked::HandedOver;
+        if (answer != StartingAnswer && answer != EndingAnswer)
             return Asked::NoAnswer;
-        }
+        silence = QDeadlineTimer(PatienceMs);
     }
-    if (socket.readLine() != ActivatedAnswer)
-        return Asked::NoAnswer;
-    return Asked::HandedOver;
 }
 
-void SingleInstance::Listen()
+bool SingleInstance::Listen()
 {
-    // The lock is ours, so a socket found here was left by a run that is gone.
-    QLocalServer::removeServer(m_serverName);
-#ifdef Q_OS_WIN
-    // Named pipes are open to other users by default.
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
-#endif
-    // Should listening fail, this copy still runs; later starts then say it does not answer.
-    if (!m_server.listen(m_serverName))
-        return;
-    m_answering = true;
-    connect(&m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* later = m_server.nextPendingConnection())
-            Answer(later);
-    });
+    m_porter = new Porter(*this);
+    m_porter->moveToThread(&m_thread);
+    m_thread.setObjectName(QStringLiteral("single copy"));
+    m_thread.start();
+    bool listening = false;
+    QMetaObject::invokeMethod(
+        m_porter, [this, &listening] { listening = m_porter->Listen(m_serverName); }, Qt::BlockingQueuedConnection);
+    if (!listening)
+        StopListening();
+    return listening;
 }
 
-void SingleInstance::Answer(QLocalSocket* later)
+void SingleInstance::StartAnswering()
 {
-    connect(later, &QLocalSocket::disconnected, later, &QObject::deleteLater);
-    connect(later, &QLocalSocket::readyRead, this, [this, later] {
-        if (!m_answering || !later->canReadLine())
-            return;
-        if (later->readLine() == ActivateRequest) {
-            emit activationRequested();
-            later->write(ActivatedAnswer);
-        }
-        later->disconnectFromServer();
-    });
+    m_phase = Phase::Running;
+    if (m_porter)
+        QMetaObject::invokeMethod(m_porter, &Porter::Remind, Qt::QueuedConnection);
 }
 
 void SingleInstance::StopAnswering()
 {
-    if (!m_answering)
+    m_phase = Phase::Ending;
+    if (m_porter)
+        QMetaObject::invokeMethod(m_porter, &Porter::Remind, Qt::QueuedConnection);
+}
+
+void SingleInstance::StopListening()
+{
+    m_phase = Phase::Ending;
+    if (!m_porter)
         return;
-    m_answering = false;
-    // A start that is waiting for an answer sees the connection drop and
-    // looks for the lock again.
-    for (QLocalSocket* later : m_server.findChildren<QLocalSocket*>())
-        later->abort();
-    m_server.close();
+    QMetaObject::invokeMethod(m_porter, &Porter::Close, Qt::BlockingQueuedConnection);
+    m_thread.quit();
+    m_thread.wait();
+    delete m_porter;
+    m_porter = nullptr;
 }
 
 void SingleInstance::Release()
 {
-    StopAnswering();
+    StopListening();
     if (m_lock.isLocked())
         m_lock.unlock();
 }

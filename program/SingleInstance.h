@@ -2,20 +2,30 @@
 
 #include "settings/SettingsLocation.h"
 
-#include <QLocalServer>
+#include <QDeadlineTimer>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
+#include <QThread>
+
+#include <atomic>
 
 class QLocalSocket;
 
 namespace pairfall {
+
+class Porter;
 
 // One running copy per user: the first start holds a lock file and listens
 // on a local socket; a later start asks that copy to come to the front and
 // ends before it opens the store, so two copies never write their statistics
 // over each other.  Both follow from the settings' location: copies that share
 // a store find each other.
+//
+// The socket is served from a thread of its own, so a copy answers from the
+// moment it listens: "starting" until its main loop runs, then it comes to
+// the front, and "ending" once its shutdown has begun.  A later start waits
+// while it hears either, up to a bound.
 class SingleInstance : public QObject {
     Q_OBJECT
 
@@ -27,14 +37,19 @@ public:
     };
 
     explicit SingleInstance(const SettingsLocation& where = SettingsLocation::Native());
+    ~SingleInstance() override;
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
 
     // Takes the lock, or finds the copy that holds it and asks it to come to
-    // the front.  Blocks for a few seconds at most.
+    // the front.  Blocks while that copy is starting or ending, within a bound.
     Start Claim();
 
-    // The copy is ending: later starts get no answer and wait for the lock.
+    // The main loop runs: later starts are brought to the front from now on.
+    void StartAnswering();
+    // The copy is ending: later starts hear so and wait for the lock.
     void StopAnswering();
-    // Stops answering and gives the lock up, so that a start that follows
+    // Stops listening and gives the lock up, so that a start that follows
     // finds none even if the process is ended before it returns.
     void Release();
 
@@ -48,22 +63,30 @@ public:
 signals:
     // A later start asked this copy to come to the front.
     void activationRequested();
+    // A later start has asked, in whatever phase this copy is; emitted at
+    // once from the socket's thread.
+    void questionHeard();
 
 private:
+    friend class Porter;
+    enum class Phase { Starting,
+        Running,
+        Ending };
     enum class Asked {
         HandedOver,
-        NoAnswer, // connected, but the copy kept silent
-        Dropped, // the copy closed the connection: it is ending
+        NoAnswer, // connected, but the copy kept silent or the bound passed
+        Dropped, // the copy closed the connection: it ended, or is gone
     };
-    Asked AskToComeForward(QLocalSocket& socket);
+    Asked AskToComeForward(QLocalSocket& socket, const QDeadlineTimer& bound);
     bool LockNamesThisProcess() const;
-    void Listen();
-    void Answer(QLocalSocket* later);
+    bool Listen();
+    void StopListening();
 
     QString m_serverName;
     QLockFile m_lock;
-    QLocalServer m_server;
-    bool m_answering = false;
+    QThread m_thread;
+    Porter* m_porter = nullptr;
+    std::atomic<Phase> m_phase = Phase::Starting;
 };
 
 }

@@ -12,6 +12,7 @@
 #include "widgets/ErrorBoundary.h"
 
 #include <QAction>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLockFile>
@@ -64,6 +65,33 @@ TEST_F(SingleCopy, ALockLeftByARunWithThisVeryProcessIdIsTakenOverAtOnce)
     EXPECT_EQ(copy.Claim(), SingleInstance::Start::First);
     EXPECT_LT(clock.elapsed(), 2000);
 }
+
+#ifdef Q_OS_UNIX
+
+// A later start could not find it: rather than be told that it does not answer,
+// it runs unguarded, as where no lock can be written.
+TEST_F(SingleCopy, ACopyThatCannotListenGivesItsLockUpSoALaterStartRunsAtOnce)
+{
+    // Longer than a Unix socket's path may be.
+    const QString runtime = folder.path() + '/' + QString(120, 'r');
+    ASSERT_TRUE(QDir().mkpath(runtime));
+    QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QByteArray before = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+    SingleInstance first(where);
+    const SingleInstance::Start firstStart = first.Claim();
+    QElapsedTimer clock;
+    clock.start();
+    SingleInstance later(where);
+    const SingleInstance::Start laterStart = later.Claim();
+    const qint64 waited = clock.elapsed();
+    qputenv("XDG_RUNTIME_DIR", before);
+    EXPECT_EQ(firstStart, SingleInstance::Start::First);
+    EXPECT_EQ(laterStart, SingleInstance::Start::First);
+    EXPECT_LT(waited, 1000);
+}
+
+#endif
 
 struct RecordingViewer final : HelpViewer {
     void Open(QWidget*, const std::string& helpFile, HelpCommand) override { opened.push_back(helpFile); }

@@ -28,6 +28,7 @@
 #include <QTranslator>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <set>
 
@@ -220,18 +221,35 @@ TEST_P(ATranslatedWindow, FitsAboutTexts)
     ExpectTextsFit(about);
 }
 
+// Closes the box that opens next as soon as it has been laid out, whatever
+// it is; `look` sees it first if it is a message box, and the flag given
+// back says whether it was.  The assertions come after, so that a failing
+// one cannot leave the box open.
+std::shared_ptr<bool> AnswerTheNextBoxNo(std::function<void(QMessageBox&)> look)
+{
+    auto seen = std::make_shared<bool>(false);
+    QTimer::singleShot(0, [seen, look] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            *seen = true;
+            look(*box);
+        }
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->done(QMessageBox::No);
+        else if (modal)
+            modal->close();
+    });
+    return seen;
+}
+
 // Each box the program asks, answered as soon as it has been laid out.
 TEST_P(ATranslatedWindow, FitsEveryMessageBoxText)
 {
     QtMessageBoxService service;
     for (const char* text : { PlayAgainPrompt, NotTenMessage, AllFourFacesMessage, LosePrompt, NoHelpMessage, NoAnswerMessage }) {
-        QTimer::singleShot(0, [] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
-            ExpectTextsFit(*box);
-            box->done(QMessageBox::No);
-        });
+        const auto seen = AnswerTheNextBoxNo([](QMessageBox& box) { ExpectTextsFit(box); });
         service.Ask(window.get(), GameText(text), Buttons::YesNo, GameText(LoseTitle), Icon::None);
+        EXPECT_TRUE(*seen) << text;
     }
 }
 
@@ -240,13 +258,12 @@ TEST_P(ATranslatedWindow, FitsEveryMessageBoxText)
 TEST_P(ATranslatedWindow, AsksWithAYesButtonInItsLanguage)
 {
     QString yes;
-    QTimer::singleShot(0, [&yes] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        yes = box->button(QMessageBox::Yes)->text();
-        box->done(QMessageBox::No);
+    const auto seen = AnswerTheNextBoxNo([&yes](QMessageBox& box) {
+        if (QAbstractButton* button = box.button(QMessageBox::Yes))
+            yes = button->text();
     });
     QtMessageBoxService().Ask(window.get(), GameText(PlayAgainPrompt), Buttons::YesNo, GameText(WinTitle), Icon::None);
+    ASSERT_TRUE(*seen);
     EXPECT_FALSE(yes.isEmpty());
     EXPECT_NE(yes, "&Yes");
 }

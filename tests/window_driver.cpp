@@ -3,14 +3,19 @@
 // signals and on Windows messages: the real window, store, boxes and main
 // loop, on the pictures of the source folder, with its settings where
 // PAIRFALL_SETTINGS_FILE says (as the program's).
-//   window_driver idle | game-stats | question | behind | closing
+//   window_driver idle | game-stats | question | behind | closing [slow-start | hung-start]
 // the window as started, with Game Stats open, with the play-again question of
 // a game just won (and recorded) open, with another window in front of it, or
 // closed at once as Exit closes it.
 // Prints "ready" once there (on Windows followed by the main window's handle,
-// "ready 1234"), then "activated" whenever its window becomes the active one.
+// "ready 1234"), then "activated" whenever its window becomes the active one,
+// and "asked" whenever a later start asks it to come to the front.
 // When closing, it prints "unloading" as Form_Unload begins and holds the
-// shutdown there for a second.  Exits 3 if another copy runs.
+// shutdown there until a later start has asked, and then some.
+// A slow start prints "starting" once it holds the lock, and waits likewise
+// before it opens the store; a hung start never goes on.
+// A later start prints "handed over" and exits 0, or prints "no answer" and
+// exits 1, as the program does (which shows a box for the latter).
 #include "game/RandomSource.h"
 #include "program/MainLoop.h"
 #include "program/SingleInstance.h"
@@ -21,10 +26,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QThread>
 #include <QTimer>
 #include <QWindow>
 
+#include <atomic>
 #include <cstdio>
 #include <string>
 
@@ -36,6 +43,19 @@ void Print(const char* line)
 {
     std::puts(line);
     std::fflush(stdout);
+}
+
+std::atomic<bool> asked = false;
+
+// Slow, as a start or a shutdown can be from outside (a cold disk, a virus
+// scanner): until a later start has asked, then longer than such a start
+// once waited in silence (three seconds).
+void HoldOnceAsked()
+{
+    const QDeadlineTimer bound(60000);
+    while (!asked && !bound.hasExpired())
+        QThread::msleep(10);
+    QThread::msleep(4000);
 }
 
 void PrintReady(frmMain& window)
@@ -72,7 +92,7 @@ void Drive(frmMain& window, const std::string& state, QWidget& front)
         // After the copy has stopped answering, which was connected first.
         QObject::connect(&window, &frmMain::unloadBegins, [] {
             Print("unloading");
-            QThread::msleep(1000);
+            HoldOnceAsked();
         });
         window.findChild<QAction*>("mnuFileExit")->trigger();
         return;
@@ -85,10 +105,34 @@ void Drive(frmMain& window, const std::string& state, QWidget& front)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    if (argc < 2 || argc > 3)
+        return 3;
+    const std::string start = argc == 3 ? argv[2] : "";
     const SettingsLocation settings = SettingsLocation::FromEnvironment();
     SingleInstance copy(settings);
-    if (argc != 2 || copy.Claim() != SingleInstance::Start::First)
-        return 3;
+    // From the socket's own thread, at once.
+    QObject::connect(
+        &copy, &SingleInstance::questionHeard, &copy, [] {
+            asked = true;
+            Print("asked");
+        },
+        Qt::DirectConnection);
+    switch (copy.Claim()) {
+    case SingleInstance::Start::First:
+        break;
+    case SingleInstance::Start::HandedOver:
+        Print("handed over");
+        return 0;
+    case SingleInstance::Start::NoAnswer:
+        Print("no answer");
+        return 1;
+    }
+    if (start == "slow-start" || start == "hung-start")
+        Print("starting");
+    if (start == "slow-start")
+        HoldOnceAsked();
+    while (start == "hung-start")
+        QThread::msleep(1000);
     QtSettingsStore store(settings);
     ClockRandomSource random;
     QtMessageBoxService boxes;

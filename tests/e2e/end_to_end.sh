@@ -13,8 +13,8 @@ suffix=""
 
 for tool in Xvfb xdotool import convert; do
     if ! command -v "$tool" > /dev/null; then
-        echo "SKIPPED: $tool is not installed (scripts/setup.sh installs xvfb, xdotool and imagemagick)"
-        exit 77
+        echo "FAILED: $tool is not installed (scripts/setup.sh installs xvfb, xdotool and imagemagick)"
+        exit 1
     fi
 done
 

@@ -26,15 +26,19 @@ skip() {
     echo "SKIPPED: $*"
     exit 77
 }
+missing() {
+    echo "FAILED: $*"
+    exit 1
+}
 [ -n "$installer" ] && [ -f "$installer" ] || skip "no installer at '$installer' (scripts/package-windows makes it)"
 installer="$(cd "$(dirname "$installer")" && pwd)/$(basename "$installer")"
 wine_tool() { # name: Debian's /usr/lib/wine/NAME (--no-install-recommends), or NAME on PATH
     if [ -x "/usr/lib/wine/$1" ]; then echo "/usr/lib/wine/$1"; else command -v "$1"; fi
 }
-wine="$(wine_tool wine64)" || skip "Wine is not installed (Debian package wine64)"
-wineserver="$(wine_tool wineserver)" || skip "Wine's wineserver is not installed (Debian package wine64)"
+wine="$(wine_tool wine64)" || missing "Wine is not installed (Debian package wine64; scripts/setup.sh installs it)"
+wineserver="$(wine_tool wineserver)" || missing "Wine's wineserver is not installed (Debian package wine64; scripts/setup.sh installs it)"
 for tool in Xvfb xdotool import convert compare; do
-    command -v "$tool" > /dev/null || skip "$tool is not installed (scripts/setup.sh installs xvfb, xdotool and imagemagick)"
+    command -v "$tool" > /dev/null || missing "$tool is not installed (scripts/setup.sh installs xvfb, xdotool and imagemagick)"
 done
 
 work="$(mktemp -d)"

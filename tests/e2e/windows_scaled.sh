@@ -12,14 +12,20 @@ skip() {
     echo "SKIPPED: $*"
     exit 77
 }
+missing() {
+    echo "FAILED: $*"
+    exit 1
+}
 [ -n "$zip" ] && [ -f "$zip" ] || skip "no zip at '$zip' (scripts/package-windows makes it)"
 wine=/usr/lib/wine/wine64
-[ -x "$wine" ] || wine="$(command -v wine64)" || skip "Wine is not installed (Debian package wine64)"
+[ -x "$wine" ] || wine="$(command -v wine64)" || missing "Wine is not installed (Debian package wine64; scripts/setup.sh installs it)"
 wineserver=/usr/lib/wine/wineserver
-[ -x "$wineserver" ] || wineserver="$(command -v wineserver)" || skip "Wine's wineserver is not installed"
-for tool in Xvfb xdotool import convert compare unzip; do
-    command -v "$tool" > /dev/null || skip "$tool is not installed"
+[ -x "$wineserver" ] || wineserver="$(command -v wineserver)" || missing "Wine's wineserver is not installed (scripts/setup.sh installs it)"
+for tool in Xvfb xdotool import convert compare; do
+    command -v "$tool" > /dev/null || missing "$tool is not installed (scripts/setup.sh installs xvfb, xdotool and imagemagick)"
 done
+# Not among the packages the project's scripts install.
+command -v unzip > /dev/null || skip "unzip is not installed"
 
 work="$(mktemp -d)"
 xvfb_pid=""
