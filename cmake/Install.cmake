@@ -29,8 +29,13 @@ if(WIN32)
   # the few Qt texts it shows.
   set(PAIRFALL_QT_TRANSLATIONS "/usr/share/qt6/translations" CACHE PATH
       "Folder with Qt's own qtbase_<lang>.qm, copied into the Windows install (Debian: qt6-translations-l10n)")
-  set(_pf_qt_translations_out "${CMAKE_BINARY_DIR}/windows-qt-translations")
-  file(REMOVE_RECURSE "${_pf_qt_translations_out}")
+  # Into the build's own translations folder, beside the program's: the build
+  # finds them where the installed program does, and the tests run on that.
+  set(_pf_qt_translations_out "${CMAKE_BINARY_DIR}/translations")
+  file(GLOB _pf_old_qt_qm "${_pf_qt_translations_out}/qtbase_*.qm")
+  if(_pf_old_qt_qm)
+    file(REMOVE ${_pf_old_qt_qm})
+  endif()
   file(MAKE_DIRECTORY "${_pf_qt_translations_out}")
   set(_pf_qt_translations "")
   foreach(_pf_language IN LISTS PAIRFALL_LANGUAGES)

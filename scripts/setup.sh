@@ -29,7 +29,8 @@ PAIRFALL_PLAY_PACKAGES=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10
 #                          bus, the accessibility bus, and a client that reads the
 #                          accessibility tree and sends keys as a screen reader does
 #   orca                   the screen reader itself, whose speech the screen_reader test reads
-PAIRFALL_TEST_PACKAGES=(libgtest-dev clang-format xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libx11-dev desktop-file-utils appstream dpkg-dev dbus-daemon at-spi2-core python3-pyatspi orca)
+#   python3                the translation checks and the accessibility clients
+PAIRFALL_TEST_PACKAGES=(python3 libgtest-dev clang-format xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libx11-dev desktop-file-utils appstream dpkg-dev dbus-daemon at-spi2-core python3-pyatspi orca)
 
 # What the Windows build, its tests and the installed game's run under Wine
 # need on top of packing it (scripts/test-windows):
@@ -43,7 +44,8 @@ PAIRFALL_TEST_PACKAGES=(libgtest-dev clang-format xvfb xauth xdotool imagemagick
 #   xvfb xdotool imagemagick   an X server for the windows Wine makes, real
 #                          clicks and screenshots for the installed game's run
 #   fonts-wine             Wine's own fonts, so that Wine draws real text
-PAIRFALL_WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix qt6-tools-dev qt6-l10n-tools googletest wine64 xvfb xdotool imagemagick fonts-wine)
+#   unzip                  the zip's folder unpacked for the run at 192 dpi
+PAIRFALL_WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix qt6-tools-dev qt6-l10n-tools googletest wine64 xvfb xdotool imagemagick fonts-wine unzip)
 
 # What building Qt for Windows from Debian's source needs (scripts/build-qt-windows):
 #   dpkg-dev               apt-get source unpacks and patches with dpkg-source

@@ -112,9 +112,10 @@ INSTANTIATE_TEST_SUITE_P(, ADamagedTranslation,
 TEST(AnItalianTranslation, SpeaksQtsWordsFromTheProgramsCopyBeforeQts)
 {
     QTranslator qt;
-    if (!qt.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
-        && !qt.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"), Folder))
-        GTEST_SKIP() << "NOT RUN: Qt's Italian (qtbase_it.qm, Debian's qt6-translations-l10n) is not installed";
+    // The Windows build carries a copy beside the program's own.
+    ASSERT_TRUE(qt.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        || qt.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"), Folder))
+        << "Qt's Italian (qtbase_it.qm, Debian's qt6-translations-l10n, which scripts/setup.sh installs) is missing";
     QTranslator own;
     ASSERT_TRUE(own.load(Folder + QStringLiteral("/pairfall_it.qm")));
     const char* focus = "SetFocus";

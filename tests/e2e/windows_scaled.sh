@@ -24,8 +24,7 @@ wineserver=/usr/lib/wine/wineserver
 for tool in Xvfb xdotool import convert compare; do
     command -v "$tool" > /dev/null || missing "$tool is not installed (scripts/setup.sh installs xvfb, xdotool and imagemagick)"
 done
-# Not among the packages the project's scripts install.
-command -v unzip > /dev/null || skip "unzip is not installed"
+command -v unzip > /dev/null || missing "unzip is not installed (scripts/setup.sh installs it)"
 
 work="$(mktemp -d)"
 xvfb_pid=""
