@@ -8,24 +8,14 @@ namespace pairfall::testing {
 
 using Ids = std::array<Int16, CardsInDeck + 1>;
 
-// Draw k of a shuffle swaps Deck(k mod 52 + 1) with the position this gives.
-int KnownPartner(int k) { return (k * 11 + 5) % CardsInDeck + 1; }
-
-// The draws of one shuffle, each in the middle of its position's interval.
-std::vector<float> KnownDraws()
+// A draw for each of the seven passes' 52 swaps, each naming the position
+// it swaps, so a swap changes nothing, but for the very last, which names the
+// first position: the shuffle then trades only the first and the last card.
+void ScriptTradeOfFirstAndLast(ScriptedRandom& random)
 {
-    std::vector<float> draws;
-    for (int k = 0; k < ShufflePasses * CardsInDeck; ++k)
-        draws.push_back((static_cast<float>(KnownPartner(k)) - 0.5f) / CardsInDeck);
-    return draws;
-}
-
-// The same swaps on a plain array of ids.
-Ids ShuffledByKnownDraws(Ids ids)
-{
-    for (int k = 0; k < ShufflePasses * CardsInDeck; ++k)
-        std::swap(ids[k % CardsInDeck + 1], ids[KnownPartner(k)]);
-    return ids;
+    for (int k = 0; k < 7 * CardsInDeck; ++k)
+        random.values.push_back((static_cast<float>(k % CardsInDeck) + 0.5f) / CardsInDeck);
+    random.values.back() = 0.5f / CardsInDeck;
 }
 
 Ids IdsOf(const GameState& state)
@@ -44,11 +34,12 @@ TEST(Deck, EveryDrawSwapsWithAPositionInsideTheDeck)
 
 using Shuffle = GameFixture;
 
-TEST_F(Shuffle, IsSevenPassesOfFiftyTwoSwapsAfterOneReseed)
+TEST_F(Shuffle, IsSevenPassesOfFiftyTwoSwapsEachWithThePositionItsDrawNamesAfterOneReseed)
 {
-    random.values = KnownDraws();
+    ScriptTradeOfFirstAndLast(random);
+    Ids expected = IdsOf(state);
+    std::swap(expected[1], expected[52]);
     const int reseedsBefore = random.reseeds;
-    const Ids expected = ShuffledByKnownDraws(IdsOf(state));
     game.Shuffle_Deck();
     EXPECT_EQ(IdsOf(state), expected);
     EXPECT_EQ(random.reseeds, reseedsBefore + 1);
@@ -56,15 +47,14 @@ TEST_F(Shuffle, IsSevenPassesOfFiftyTwoSwapsAfterOneReseed)
 
 using NewGame = GameFixture;
 
+// Rebuilt first, the deck would come out in the built order with two cards traded.
 TEST_F(NewGame, ShufflesTheDeckAsTheLastGameLeftItWithoutRebuildingIt)
 {
-    const Ids before = IdsOf(state);
-    const std::vector<float> draws = KnownDraws();
-    random.values = draws;
-    random.values.insert(random.values.end(), draws.begin(), draws.end());
+    ScriptTradeOfFirstAndLast(random);
+    Ids expected = IdsOf(state);
+    std::swap(expected[1], expected[52]);
     game.New_Game();
-    game.New_Game();
-    EXPECT_EQ(IdsOf(state), ShuffledByKnownDraws(ShuffledByKnownDraws(before)));
+    EXPECT_EQ(IdsOf(state), expected);
 }
 
 }

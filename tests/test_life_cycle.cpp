@@ -1,19 +1,16 @@
 // Start-up and shutdown in this process: the single-copy guard at a location
-// the test chooses, the help file's path and the reports at a session's end.
+// the test chooses, and the help file's path.
 #include "fakes/EventLog.h"
 #include "fakes/MemorySettingsStore.h"
 #include "fakes/ScriptedMessageBoxes.h"
 #include "fakes/ScriptedRandom.h"
-#include "game/RuntimeError.h"
 #include "program/SingleInstance.h"
 #include "settings/SettingsLocation.h"
 #include "ui/HelpCommands.h"
 #include "ui/frmMain.h"
-#include "widgets/ErrorBoundary.h"
 
 #include <QAction>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLockFile>
 #include <QTemporaryDir>
@@ -59,11 +56,9 @@ TEST_F(SingleCopy, ALockLeftByARunWithThisVeryProcessIdIsTakenOverAtOnce)
     stale.write(left);
     stale.close();
 
-    QElapsedTimer clock;
-    clock.start();
+    // Not taken over, it would be asked for in vain and the start told NoAnswer.
     SingleInstance copy(where);
     EXPECT_EQ(copy.Claim(), SingleInstance::Start::First);
-    EXPECT_LT(clock.elapsed(), 2000);
 }
 
 #ifdef Q_OS_UNIX
@@ -80,15 +75,12 @@ TEST_F(SingleCopy, ACopyThatCannotListenGivesItsLockUpSoALaterStartRunsAtOnce)
     qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
     SingleInstance first(where);
     const SingleInstance::Start firstStart = first.Claim();
-    QElapsedTimer clock;
-    clock.start();
+    // Were the lock kept, the later start would wait for an answer and be told NoAnswer.
     SingleInstance later(where);
     const SingleInstance::Start laterStart = later.Claim();
-    const qint64 waited = clock.elapsed();
     qputenv("XDG_RUNTIME_DIR", before);
     EXPECT_EQ(firstStart, SingleInstance::Start::First);
     EXPECT_EQ(laterStart, SingleInstance::Start::First);
-    EXPECT_LT(waited, 1000);
 }
 
 #endif
@@ -109,24 +101,9 @@ TEST(HelpFile, BothCommandsOpenTheFileBesideTheProgram)
     frmMain window({ store, random, boxes, viewer, PAIRFALL_SOURCE_DIR, "pairfall.hlp" });
     window.findChild<QAction*>("mnuHelpContents")->trigger();
     window.findChild<QAction*>("mnuHelpSearch")->trigger();
-    const std::string beside = HelpFilePath(PAIRFALL_SOURCE_DIR, "pairfall.hlp");
+    const std::string beside = QDir::toNativeSeparators(PAIRFALL_SOURCE_DIR "/pairfall.hlp").toStdString();
     EXPECT_EQ(viewer.opened, (std::vector<std::string> { beside, beside }));
-    EXPECT_NE(beside, "pairfall.hlp");
     EXPECT_TRUE(boxes.boxes.empty());
-}
-
-TEST(Reports, WhileASessionEndsAFailureGoesToStandardErrorNotIntoABox)
-{
-    ScriptedMessageBoxes boxes;
-    ErrorBoundary errors(boxes, nullptr);
-    const auto failingWrite = [] { throw RuntimeError(RuntimeError::Kind::SettingsWrite, { "the test store" }); };
-    {
-        const ErrorBoundary::WithoutBoxes ending;
-        EXPECT_FALSE(errors.Run(failingWrite));
-    }
-    EXPECT_TRUE(boxes.boxes.empty());
-    errors.Run(failingWrite);
-    EXPECT_EQ(boxes.boxes.size(), 1u);
 }
 
 }

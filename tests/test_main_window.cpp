@@ -7,7 +7,6 @@
 #include "ui/OutlineShape.h"
 #include "ui/TableLayout.h"
 #include "ui/frmGameStats.h"
-#include "widgets/Announcer.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -36,6 +35,7 @@ protected:
 using Startup = MainWindow;
 using Shutdown = OpenWindow;
 using Menus = OpenWindow;
+using GameStats = OpenWindow;
 
 TEST_F(Startup, APartlyOffScreenPositionIsKeptExactly)
 {
@@ -170,44 +170,19 @@ TEST_F(ScaledPictures, ACutShortPartnerFallsBackToTheDesignedPictureAndIsReporte
     EXPECT_EQ(boxes.boxes, Strings { "Pairfall|The picture " + partner.toStdString() + " could not be read: the file is cut short|OK|critical" });
 }
 
-TEST_F(Menus, NewDoesNothingWhileTheWindowIsDisabled)
-{
-    ClickSlot(0);
-    window->setEnabled(false);
-    Trigger("mnuFileNew");
-    EXPECT_EQ(window->State().CardsLeft, 51);
-}
-
-// Game Stats opened on counts the store does not hold yet: it holds zeros.
-class GameStats : public OpenWindow {
-protected:
-    void SetUp() override
-    {
-        OpenWindow::SetUp();
-        window->State().TotalGames = 12;
-        window->State().TotalWins = 5;
-        window->State().TotalLosses = 7;
-        window->State().AvgCardsLeft = 19;
-        Trigger("mnuGameStats");
-        dialog = window->findChild<frmGameStats*>();
-    }
-    void ClickReset() { QTest::mouseClick(dialog->findChild<QPushButton*>("cmdResetStats"), Qt::LeftButton); }
-    QString Shown()
-    {
-        QStringList shown;
-        for (const char* label : { "lblGames", "lblWins", "lblLosses", "lblAvgCards" })
-            shown << dialog->findChild<QLabel*>(label)->text();
-        return shown.join(' ');
-    }
-
-    QPointer<frmGameStats> dialog;
-};
-
+// Opened on counts the store does not hold yet: it holds zeros.
 TEST_F(GameStats, ResetZeroesTheWindowsCountsAndTheShownOnes)
 {
-    ClickReset();
+    window->State().TotalGames = 12;
+    window->State().TotalWins = 5;
+    window->State().TotalLosses = 7;
+    window->State().AvgCardsLeft = 19;
+    Trigger("mnuGameStats");
+    auto* dialog = window->findChild<frmGameStats*>();
+    QTest::mouseClick(dialog->findChild<QPushButton*>("cmdResetStats"), Qt::LeftButton);
     EXPECT_EQ(window->State().TotalGames, 0);
-    EXPECT_EQ(Shown(), "0 0 0 0");
+    for (const char* label : { "lblGames", "lblWins", "lblLosses", "lblAvgCards" })
+        EXPECT_EQ(dialog->findChild<QLabel*>(label)->text(), "0") << label;
 }
 
 // TotalGames reads back damaged whatever is written to it, as if another run
@@ -237,25 +212,10 @@ TEST_F(MainWindow, GameStatsShowsADamagedEntryAsZeroAndTheWindowKeepsItsOwnCount
     EXPECT_PRED2(Contains, boxes.boxes[1], "could not be read back");
 }
 
-TEST_F(GameStats, OpensDescribedForScreenReadersByEveryCaptionWithItsValue)
+TEST_F(Menus, HelpWithoutAHelpFileSaysThereIsNoHelp)
 {
-    EXPECT_EQ(dialog->accessibleDescription(), "Total Games: 12. Total Wins: 5. Total Losses: 7. Avg Number of Cards Left: 19");
-}
-
-TEST_F(GameStats, ResetSpeaksEveryCaptionWithZero)
-{
-    ClickReset();
-    EXPECT_EQ(window->Speech().LastText(), "Total Games: 0. Total Wins: 0. Total Losses: 0. Avg Number of Cards Left: 0");
-}
-
-class NoHelpFile : public OpenWindow, public ::testing::WithParamInterface<const char*> { };
-
-TEST_P(NoHelpFile, TheCommandSaysThereIsNoHelp)
-{
-    Trigger(GetParam());
+    Trigger("mnuHelpContents");
     EXPECT_EQ(boxes.boxes, Strings { "Pairfall|Unable to display Help Contents. There is no Help associated with this project.|OK|information" });
 }
-
-INSTANTIATE_TEST_SUITE_P(ContentsAndSearch, NoHelpFile, ::testing::Values("mnuHelpContents", "mnuHelpSearch"));
 
 }

@@ -89,22 +89,6 @@ protected:
     Home home;
 };
 
-// The driver prints "ready" in its state, "asked" when a start asks, then
-// "activated" when its window is.
-TEST_F(StoreAcrossProcesses, ASecondStartBringsTheFirstWindowToTheFrontAndEndsWithStatusZeroWritingNothing)
-{
-    QProcess first;
-    Start(first, WINDOW_DRIVER, home, { "behind" });
-    ASSERT_TRUE(NextLine(first).startsWith("ready"));
-    QProcess second;
-    Start(second, PAIRFALL, home.ProgramEnvironment());
-    ASSERT_TRUE(second.waitForFinished(30000));
-    EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_EQ(NextLine(first), "asked");
-    EXPECT_EQ(NextLine(first), "activated");
-    EXPECT_FALSE(QFile::exists(home.SettingsFile()));
-}
-
 // However slow either start is: the one that ends was handed over, so the
 // other answers, and answers a third start too.
 TEST_F(StoreAcrossProcesses, OfTwoStartsAtTheSameMomentExactlyOneStaysRunning)
@@ -126,7 +110,8 @@ TEST_F(StoreAcrossProcesses, OfTwoStartsAtTheSameMomentExactlyOneStaysRunning)
     EXPECT_EQ(running.state(), QProcess::Running);
 }
 
-// The first copy holds the lock but is slow to reach its main loop.
+// The first copy holds the lock but is slow to reach its main loop.  The
+// driver prints "asked" when a start asks, then "activated" when its window is.
 TEST_F(StoreAcrossProcesses, ALaterStartWaitsForACopyThatIsStillStartingAndHandsOverToIt)
 {
     QProcess first;

@@ -10,7 +10,6 @@
 #include "ui/frmGameStats.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/EngineTexts.h"
-#include "widgets/ErrorBoundary.h"
 #include "widgets/MessageBoxService.h"
 
 #include <QAbstractButton>
@@ -21,7 +20,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -277,18 +275,26 @@ TEST_P(ATranslatedWindow, QuotesABadSettingsTextWithItsLanguagesOwnMarks)
 
 INSTANTIATE_TEST_SUITE_P(, ATranslatedWindow, ::testing::ValuesIn(Languages()), [](const auto& info) { return info.param.toStdString(); });
 
-// Laid out for these texts, exactly as designed.
-using TheEnglishWindow = MainWindow;
+// What a player hears and reads is the language's, not only the menus.
+class AGermanWindow : public MainWindow {
+protected:
+    void TearDown() override
+    {
+        window.reset();
+        RemoveTranslations();
+    }
+};
 
-TEST_F(TheEnglishWindow, KeepsGameStatsAsDesigned)
+TEST_F(AGermanWindow, ReportsADamagedSettingAndNamesADealtCardInGerman)
 {
-    ErrorBoundary errors(boxes, nullptr);
-    frmGameStats stats(nullptr, store, errors, [] {});
-    EXPECT_EQ(stats.size(), QSize(312, 237));
-    EXPECT_EQ(stats.findChild<QLabel*>("lblGames")->pos(), QPoint(128, 56));
-    EXPECT_EQ(stats.findChild<QLabel*>("lblAvgCards")->pos(), QPoint(232, 152));
-    EXPECT_EQ(stats.findChild<QPushButton*>("cmdResetStats")->geometry(), QRect(32, 192, 97, 33));
-    EXPECT_EQ(stats.findChild<QPushButton*>("cmdClose")->geometry(), QRect(176, 192, 97, 33));
+    ASSERT_EQ(InstallTranslations({ "de-DE" }, Folder), "de");
+    store.Set("Stats", "TotalGames", "abc");
+    Open();
+    window->State().Deck(52) = Card { 40, 1 }; // the Ace of Spades
+    ClickSlot(0);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_PRED2(Contains, boxes.boxes[0], "Typen unverträglich");
+    EXPECT_EQ(Slot(0)->accessibleName(), "Pik-Ass");
 }
 
 }

@@ -23,12 +23,6 @@ RuntimeError ErrorThrown(F f)
 const std::vector<std::string> MissingFunction { "WinHelpZ", "user32" };
 const std::vector<std::string> MissingLibrary { "WinHelpA", "user32_gone" };
 
-// Looked up only: a call would open the viewer's window.
-TEST(WinHelpA, IsFoundInUser32)
-{
-    EXPECT_NE(FindWinHelp(), nullptr);
-}
-
 TEST(WinHelpA, AMissingFunctionIsReportedByNameNotCalled)
 {
     const RuntimeError error = ErrorThrown([] { OpenWinHelp(0, "C:\\Help\\pairfall.hlp", 3, "user32", "WinHelpZ"); });
