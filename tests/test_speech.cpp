@@ -1,8 +1,11 @@
 // What a screen reader is told of each result, as the accessibility bridge
 // of every platform receives it.
 #include "MainWindowOnFakes.h"
+#include "ui/frmGameStats.h"
 #include "widgets/Announcer.h"
 
+#include <QAccessible>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -32,6 +35,13 @@ protected:
 
 }
 
+TEST_F(Speech, ADealOntoTheFocusedPlaceSaysTheCardAndTheCount)
+{
+    window->State().Deck(52) = Card { 40, 1 };
+    Key(0, Qt::Key_Space);
+    EXPECT_EQ(said, Strings { "Ace of Spades. There are 51 cards left" });
+}
+
 TEST_F(Speech, ADealOntoAnotherPlaceSaysWhereTheCardLies)
 {
     window->State().Deck(52) = Card { 40, 1 };
@@ -48,4 +58,76 @@ TEST_F(Speech, TheWinningDealSpeaksTheClearedTablesCountBeforeTheMessage)
     ASSERT_EQ(boxes.boxes.size(), 2u);
     EXPECT_EQ(boxes.boxes[0], "There are 0 cards left");
     EXPECT_PRED2(Contains, boxes.boxes[1], "You WIN");
+}
+
+TEST_F(Speech, ACompletedPairSaysBothNewCardsWithTheirPlacesInTheOrderDealt)
+{
+    Key(0, Qt::Key_Space);
+    Key(1, Qt::Key_Space);
+    window->State().SlotValue(0) = 3;
+    window->State().SlotValue(1) = 7;
+    window->State().Deck(50) = Card { 40, 1 };
+    window->State().Deck(49) = Card { 27, 1 };
+    Key(1, Qt::Key_Space);
+    said.clear();
+    Key(0, Qt::Key_Space);
+    EXPECT_EQ(said, Strings { "Row 1, place 2: Ace of Spades. Row 1, place 1: Ace of Hearts. There are 48 cards left" });
+}
+
+TEST_F(Speech, SelectingAndPuttingBackSayTheState)
+{
+    Key(3, Qt::Key_Space);
+    window->State().SlotValue(3) = 4;
+    said.clear();
+    Key(3, Qt::Key_Space);
+    Key(3, Qt::Key_Space);
+    EXPECT_EQ(said, (Strings { "selected", "not selected" }));
+}
+
+TEST_F(Speech, ANewGameSaysReadyAndNothingOfThePlacesItEmpties)
+{
+    Key(2, Qt::Key_Space);
+    window->State().SlotValue(2) = 4;
+    Key(2, Qt::Key_Space);
+    said.clear();
+    Trigger("mnuFileNew");
+    EXPECT_EQ(said, Strings { "Ready" });
+}
+
+TEST_F(Speech, TheTableKeySpeaksEveryPlaceRowByRowThenTheStatusLine)
+{
+    window->State().Deck(52) = Card { 40, 1 };
+    ClickSlot(6);
+    window->State().SlotValue(6) = 4;
+    ClickSlot(6);
+    said.clear();
+    QTest::keyClick(window.get(), Qt::Key_F3);
+    const std::string emptyRow = "Empty place; Empty place; Empty place; Empty place";
+    const std::string row2 = "Empty place; Empty place; Ace of Spades (selected); Empty place";
+    EXPECT_EQ(said, Strings { "Row 1: " + emptyRow + ". Row 2: " + row2 + ". Row 3: " + emptyRow + ". There are 51 cards left" });
+}
+
+TEST_F(Speech, GameStatsResetSpeaksEveryCaptionWithZero)
+{
+    window->State().TotalGames = 12;
+    Trigger("mnuGameStats");
+    said.clear();
+    QTest::mouseClick(window->findChild<frmGameStats*>()->findChild<QPushButton*>("cmdResetStats"), Qt::LeftButton);
+    EXPECT_EQ(said, Strings { "Total Games: 0. Total Wins: 0. Total Losses: 0. Avg Number of Cards Left: 0" });
+}
+
+// Orca speaks a notification when it appears, and names no role for one
+// inside a status bar.
+TEST_F(Speech, EachResultAppearsToScreenReadersAsANotificationInTheStatusBar)
+{
+    Key(0, Qt::Key_Space);
+    QAccessibleInterface* iface = nullptr;
+    for (QObject* child : window->Speech().children()) {
+        QAccessibleInterface* candidate = QAccessible::queryAccessibleInterface(child);
+        if (candidate && candidate->text(QAccessible::Name) == window->Speech().LastText())
+            iface = candidate;
+    }
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), QAccessible::Notification);
+    EXPECT_EQ(iface->parent()->role(), QAccessible::StatusBar);
 }
