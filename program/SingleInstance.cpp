@@ -26,13 +26,12 @@ namespace pairfall {
 
 namespace {
 
-// A copy whose socket stays silent this long, or that holds the lock this
-// long without listening, hangs or is stopped.
+// How long a question waits for a word before it is asked again.
 constexpr int PatienceMs = 3000;
 // How often a copy that is starting or ending says so, well within the patience.
 constexpr int ReminderMs = 1000;
 // The bound: how long a later start waits for a copy that keeps saying it is
-// starting or ending.  A first start on a cold disk, or behind a virus
+// starting or ending, or that stays silent.  A first start on a cold disk, or behind a virus
 // scanner reading the program, takes seconds; one that takes longer than
 // this hangs, and the later start says the copy does not answer.
 constexpr int SettlingMs = 30000;
@@ -154,7 +153,7 @@ private:
     void Hear(QLocalSocket* later)
     {
         connect(later, &QLocalSocket::disconnected, later, &QObject::deleteLater);
-        connect(later, &QLocalSocket::readyRead, this, [this, later] {
+        const auto read = [this, later] {
             if (!later->canReadLine())
                 return;
             if (later->readLine() != ActivateRequest) {
@@ -164,7 +163,11 @@ private:
             emit m_copy.questionHeard();
             m_waiting.push_back({ later });
             Remind();
-        });
+        };
+        connect(later, &QLocalSocket::readyRead, this, read);
+        // On Windows a question written before the connection was taken may
+        // already be read in, and no readyRead comes for it.
+        read();
     }
 
     // The main thread brings the window to the front, then the start is told.
@@ -210,7 +213,6 @@ SingleInstance::Start SingleInstance::Claim()
 {
     QDir().mkpath(QFileInfo(m_lock.fileName()).absolutePath());
     const QDeadlineTimer bound(SettlingMs);
-    QDeadlineTimer finding(PatienceMs);
     while (!m_lock.tryLock(0)) {
         // A folder that cannot be written: the game runs unguarded, as it
         // always did, and the store reports its own failures.
@@ -220,20 +222,23 @@ SingleInstance::Start SingleInstance::Claim()
         // and that had the very process id this one has now.
         if (LockNamesThisProcess() && m_lock.removeStaleLockFile())
             continue;
-        // The copy holding the lock may be starting too and not listen yet.
+        // The copy holding the lock is alive (a dead one's lock is stale and
+        // taken above), and may be starting too and not listen yet: on a
+        // crowded machine two copies started at once can take seconds to get
+        // there, so it is looked for until the bound.
         QLocalSocket socket;
         socket.connectToServer(m_serverName);
-        if (socket.waitForConnected(int(finding.remainingTime()))) {
-            const Asked asked = AskToComeForward(socket, bound);
-            if (asked == Asked::HandedOver)
+        if (socket.waitForConnected(int(std::min<qint64>(bound.remainingTime(), PatienceMs)))) {
+            if (AskToComeForward(socket, bound) == Asked::HandedOver)
                 return Start::HandedOver;
-            if (asked == Asked::NoAnswer)
-                return Start::NoAnswer;
             // Dropped: the copy was there a moment ago and its lock goes
-            // with it, or it was killed and its lock is stale.
-            finding = QDeadlineTimer(PatienceMs);
+            // with it, or it was killed and its lock is stale.  Silent: a
+            // copy that runs answers within moments, from its own thread, so
+            // the question was lost on its way (named pipes under Wine lose
+            // a connection made just as the copy begins to listen), or the
+            // copy is stopped or hung.  Either way it is asked again, anew.
         }
-        if (finding.hasExpired() || bound.hasExpired())
+        if (bound.hasExpired())
             return Start::NoAnswer;
         QThread::msleep(50);
     }
@@ -297,7 +302,12 @@ bool SingleInstance::Listen()
 
 void SingleInstance::StartAnswering()
 {
-    m_phase = Phase::Running;
+    // Only a copy still starting starts to answer: one whose shutdown began
+    // before its main loop came round to this stays ending, or a later start
+    // would be handed over to a copy that is going.
+    Phase starting = Phase::Starting;
+    if (!m_phase.compare_exchange_strong(starting, Phase::Running))
+        return;
     if (m_porter)
         QMetaObject::invokeMethod(m_porter, &Porter::Remind, Qt::QueuedConnection);
 }
