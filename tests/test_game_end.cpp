@@ -63,8 +63,6 @@ TEST_P(CountedEnd, WritesTheNewCountsAndTheRoundedRunningAverage)
 
 INSTANTIATE_TEST_SUITE_P(GameEnd, CountedEnd,
     ::testing::Values(Ending { "FirstGameIgnoresTheOldAverage", 0, 0, 33, 7, StatsWrites(7, 1, 0, 1) },
-        Ending { "HalfRoundsDownToEven", 1, 0, 13, 20, StatsWrites(16, 2, 0, 2) },
-        Ending { "HalfRoundsUpToEven", 1, 0, 14, 21, StatsWrites(18, 2, 0, 2) },
         Ending { "ThirdsRoundToTheNearest", 2, 1, 10, 12, StatsWrites(11, 3, 1, 2) },
         Ending { "AWinCountsNoCardsLeft", 3, 0, 10, 0, StatsWrites(8, 4, 1, 3) },
         Ending { "LongTimePlayer", 1400, 400, 25, 30, StatsWrites(25, 1401, 400, 1001) },

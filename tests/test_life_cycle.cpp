@@ -29,15 +29,6 @@ protected:
     const SettingsLocation where = SettingsLocation::IniFile(folder.path() + "/Pairfall.ini");
 };
 
-TEST_F(SingleCopy, TheLockLiesBesideTheChosenFileAndGoesAtTheRelease)
-{
-    SingleInstance copy(where);
-    ASSERT_EQ(copy.Claim(), SingleInstance::Start::First);
-    EXPECT_TRUE(QFile::exists(folder.path() + "/Pairfall.lock"));
-    copy.Release();
-    EXPECT_FALSE(QFile::exists(folder.path() + "/Pairfall.lock"));
-}
-
 // As after a Windows session end: the system ended the run that held the
 // lock, and this start has that run's process id.
 TEST_F(SingleCopy, ALockLeftByARunWithThisVeryProcessIdIsTakenOverAtOnce)

@@ -1,11 +1,9 @@
 // What a screen reader is told of each result, as the accessibility bridge
 // of every platform receives it.
 #include "MainWindowOnFakes.h"
-#include "ui/frmGameStats.h"
 #include "widgets/Announcer.h"
 
 #include <QAccessible>
-#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -42,13 +40,6 @@ TEST_F(Speech, ADealOntoTheFocusedPlaceSaysTheCardAndTheCount)
     EXPECT_EQ(said, Strings { "Ace of Spades. There are 51 cards left" });
 }
 
-TEST_F(Speech, ADealOntoAnotherPlaceSaysWhereTheCardLies)
-{
-    window->State().Deck(52) = Card { 40, 1 };
-    ClickSlot(5); // the focus stays on the first place
-    EXPECT_EQ(said, Strings { "Row 2, place 2: Ace of Spades. There are 51 cards left" });
-}
-
 // A won game clears the table before it says so: the last card is not there to name.
 TEST_F(Speech, TheWinningDealSpeaksTheClearedTablesCountBeforeTheMessage)
 {
@@ -82,38 +73,6 @@ TEST_F(Speech, SelectingAndPuttingBackSayTheState)
     Key(3, Qt::Key_Space);
     Key(3, Qt::Key_Space);
     EXPECT_EQ(said, (Strings { "selected", "not selected" }));
-}
-
-TEST_F(Speech, ANewGameSaysReadyAndNothingOfThePlacesItEmpties)
-{
-    Key(2, Qt::Key_Space);
-    window->State().SlotValue(2) = 4;
-    Key(2, Qt::Key_Space);
-    said.clear();
-    Trigger("mnuFileNew");
-    EXPECT_EQ(said, Strings { "Ready" });
-}
-
-TEST_F(Speech, TheTableKeySpeaksEveryPlaceRowByRowThenTheStatusLine)
-{
-    window->State().Deck(52) = Card { 40, 1 };
-    ClickSlot(6);
-    window->State().SlotValue(6) = 4;
-    ClickSlot(6);
-    said.clear();
-    QTest::keyClick(window.get(), Qt::Key_F3);
-    const std::string emptyRow = "Empty place; Empty place; Empty place; Empty place";
-    const std::string row2 = "Empty place; Empty place; Ace of Spades (selected); Empty place";
-    EXPECT_EQ(said, Strings { "Row 1: " + emptyRow + ". Row 2: " + row2 + ". Row 3: " + emptyRow + ". There are 51 cards left" });
-}
-
-TEST_F(Speech, GameStatsResetSpeaksEveryCaptionWithZero)
-{
-    window->State().TotalGames = 12;
-    Trigger("mnuGameStats");
-    said.clear();
-    QTest::mouseClick(window->findChild<frmGameStats*>()->findChild<QPushButton*>("cmdResetStats"), Qt::LeftButton);
-    EXPECT_EQ(said, Strings { "Total Games: 0. Total Wins: 0. Total Losses: 0. Avg Number of Cards Left: 0" });
 }
 
 // Orca speaks a notification when it appears, and names no role for one
