@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <ranges>
 
 namespace pairfall {
 
@@ -56,18 +57,18 @@ QString ResultSpeech::PlaceWithCard(int slot) const
 
 QString ResultSpeech::Words() const
 {
-    const auto any = [&](auto from, int slot, Kind kind) {
-        return std::any_of(from, m_changes.end(), [&](const Change& change) { return change.slot == slot && change.kind == kind; });
-    };
     // Only what the table still shows is spoken: not a card that the won
     // game's clearing took away again, nor the outline of a card covered by
     // a new one or taken away.
+    const auto cardChanges = [](Kind kind) { return kind == Kind::Dealt || kind == Kind::Cleared; };
     std::vector<std::size_t> spoken;
     for (std::size_t i = 0; i < m_changes.size(); ++i) {
-        const Change& change = m_changes[i];
-        const bool clearedLater = any(m_changes.begin() + i + 1, change.slot, Kind::Cleared);
-        const bool cardChanged = any(m_changes.begin(), change.slot, Kind::Dealt) || any(m_changes.begin(), change.slot, Kind::Cleared);
-        if (change.kind == Kind::Dealt ? !clearedLater : change.kind != Kind::Cleared && !cardChanged)
+        const auto sameSlot = [&](const Change& other) { return other.slot == m_changes[i].slot; };
+        const auto later = std::views::drop(m_changes, i + 1);
+        const bool stays = m_changes[i].kind == Kind::Dealt
+            ? std::ranges::none_of(later, [&](const Change& other) { return sameSlot(other) && other.kind == Kind::Cleared; })
+            : !cardChanges(m_changes[i].kind) && std::ranges::none_of(m_changes, [&](const Change& other) { return sameSlot(other) && cardChanges(other.kind); });
+        if (stays)
             spoken.push_back(i);
     }
     const auto deals = std::count_if(spoken.begin(), spoken.end(), [&](std::size_t i) { return m_changes[i].kind == Kind::Dealt; });
