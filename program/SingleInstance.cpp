@@ -1,5 +1,7 @@
 #include "program/SingleInstance.h"
 
+#include "program/LocalSocket.h"
+
 #include "game/Texts.h"
 
 #include <QCoreApplication>
@@ -7,8 +9,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QPointer>
 #include <QStandardPaths>
 #include <QSysInfo>
@@ -100,17 +100,17 @@ public:
 
     bool Listen(const QString& name)
     {
-        auto* server = new QLocalServer(this);
+        auto* server = new LocalServer(this);
         // The lock is ours, so a socket found here was left by a run that is gone.
-        QLocalServer::removeServer(name);
+        LocalServer::removeServer(name);
 #ifdef Q_OS_WIN
         // Named pipes are open to other users by default.
-        server->setSocketOptions(QLocalServer::UserAccessOption);
+        server->setSocketOptions(LocalServer::UserAccessOption);
 #endif
         if (!server->listen(name))
             return false;
-        connect(server, &QLocalServer::newConnection, this, [this, server] {
-            while (QLocalSocket* later = server->nextPendingConnection())
+        connect(server, &LocalServer::newConnection, this, [this, server] {
+            while (LocalSocket* later = server->nextPendingConnection())
                 Hear(later);
         });
         auto* reminders = new QTimer(this);
@@ -146,13 +146,13 @@ public:
 
 private:
     struct Waiting {
-        QPointer<QLocalSocket> later;
+        QPointer<LocalSocket> later;
         bool handedOn = false;
     };
 
-    void Hear(QLocalSocket* later)
+    void Hear(LocalSocket* later)
     {
-        connect(later, &QLocalSocket::disconnected, later, &QObject::deleteLater);
+        connect(later, &LocalSocket::disconnected, later, &QObject::deleteLater);
         const auto read = [this, later] {
             if (!later->canReadLine())
                 return;
@@ -164,14 +164,14 @@ private:
             m_waiting.push_back({ later });
             Remind();
         };
-        connect(later, &QLocalSocket::readyRead, this, read);
+        connect(later, &LocalSocket::readyRead, this, read);
         // On Windows a question written before the connection was taken may
         // already be read in, and no readyRead comes for it.
         read();
     }
 
     // The main thread brings the window to the front, then the start is told.
-    void HandOn(QPointer<QLocalSocket> later)
+    void HandOn(QPointer<LocalSocket> later)
     {
         QMetaObject::invokeMethod(
             &m_copy, [this, later] {
@@ -226,7 +226,7 @@ SingleInstance::Start SingleInstance::Claim()
         // taken above), and may be starting too and not listen yet: on a
         // crowded machine two copies started at once can take seconds to get
         // there, so it is looked for until the bound.
-        QLocalSocket socket;
+        LocalSocket socket;
         socket.connectToServer(m_serverName);
         if (socket.waitForConnected(int(std::min<qint64>(bound.remainingTime(), PatienceMs)))) {
             if (AskToComeForward(socket, bound) == Asked::HandedOver)
@@ -258,7 +258,7 @@ bool SingleInstance::LockNamesThisProcess() const
     return pid == QCoreApplication::applicationPid() && (host.isEmpty() || host == ThisHost());
 }
 
-SingleInstance::Asked SingleInstance::AskToComeForward(QLocalSocket& socket, const QDeadlineTimer& bound)
+SingleInstance::Asked SingleInstance::AskToComeForward(LocalSocket& socket, const QDeadlineTimer& bound)
 {
 #ifdef Q_OS_WIN
     // Windows lets only the foreground process hand the foreground on.
@@ -271,7 +271,7 @@ SingleInstance::Asked SingleInstance::AskToComeForward(QLocalSocket& socket, con
     for (;;) {
         while (!socket.canReadLine()) {
             if (!socket.waitForReadyRead(int(std::min(silence.remainingTime(), bound.remainingTime())))) {
-                if (socket.state() != QLocalSocket::ConnectedState)
+                if (socket.state() != LocalSocket::ConnectedState)
                     return Asked::Dropped;
                 // A copy that is hung or stopped still accepts the connection, but never answers.
                 return Asked::NoAnswer;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "program/LocalSocket.h"
 #include "settings/SettingsLocation.h"
 
 #include <QDeadlineTimer>
@@ -9,8 +10,6 @@
 #include <QThread>
 
 #include <atomic>
-
-class QLocalSocket;
 
 namespace pairfall {
 
@@ -77,7 +76,7 @@ private:
         NoAnswer, // connected, but the copy kept silent or the bound passed
         Dropped, // the copy closed the connection: it ended, or is gone
     };
-    Asked AskToComeForward(QLocalSocket& socket, const QDeadlineTimer& bound);
+    Asked AskToComeForward(LocalSocket& socket, const QDeadlineTimer& bound);
     bool LockNamesThisProcess() const;
     bool Listen();
     void StopListening();
