@@ -1,25 +1,14 @@
-// Start-up and shutdown in this process: the single-copy guard at a location
-// the test chooses, and the help file's path.
-#include "fakes/EventLog.h"
-#include "fakes/MemorySettingsStore.h"
-#include "fakes/ScriptedMessageBoxes.h"
-#include "fakes/ScriptedRandom.h"
+// The single-copy guard in this process, at a location the test chooses.
 #include "program/SingleInstance.h"
 #include "settings/SettingsLocation.h"
-#include "ui/HelpCommands.h"
-#include "ui/frmMain.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <string>
-
 using namespace pairfall;
-using namespace pairfall::testing;
 
 namespace {
 
@@ -75,26 +64,5 @@ TEST_F(SingleCopy, ACopyThatCannotListenGivesItsLockUpSoALaterStartRunsAtOnce)
 }
 
 #endif
-
-struct RecordingViewer final : HelpViewer {
-    void Open(QWidget*, const std::string& helpFile, HelpCommand) override { opened.push_back(helpFile); }
-    std::vector<std::string> opened;
-};
-
-// The window hands the viewer the file, whatever the working folder is.
-TEST(HelpFile, BothCommandsOpenTheFileBesideTheProgram)
-{
-    EventLog log;
-    MemorySettingsStore store { log };
-    ScriptedMessageBoxes boxes;
-    SeededRandom random { 1 };
-    RecordingViewer viewer;
-    frmMain window({ store, random, boxes, viewer, PAIRFALL_SOURCE_DIR, "pairfall.hlp" });
-    window.findChild<QAction*>("mnuHelpContents")->trigger();
-    window.findChild<QAction*>("mnuHelpSearch")->trigger();
-    const std::string beside = QDir::toNativeSeparators(PAIRFALL_SOURCE_DIR "/pairfall.hlp").toStdString();
-    EXPECT_EQ(viewer.opened, (std::vector<std::string> { beside, beside }));
-    EXPECT_TRUE(boxes.boxes.empty());
-}
 
 }

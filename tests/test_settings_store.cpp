@@ -50,21 +50,6 @@ TEST_F(SettingsStoreTest, AFailedWriteIsReportedAndKeptForTheNextTry)
     EXPECT_TRUE(Contents(file).contains("TotalGames=4"));
 }
 
-// A sound entry, one that is there but unreadable, then junk.
-TEST_F(SettingsStoreTest, AJunkFileIsReadAsFarAsItGoesAndRewrittenByTheNextWrite)
-{
-    QFile junk(file);
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write("[Stats]\nTotalGames=5\nTotalLosses=@Variant(\\0\\0\\0\\x7f\\0junk)\n\x01\x02 no sign\n[Settings\n");
-    junk.write(QByteArray(3000, '\xff'));
-    junk.close();
-    QtSettingsStore store(where);
-    EXPECT_EQ(ReadCounter(store, TotalGamesKey), 5);
-    EXPECT_THROW(ReadCounter(store, TotalLossesKey), RuntimeError);
-    WriteStatistics(store, { 6, 2, 4, 11 });
-    EXPECT_TRUE(Contents(file).contains("TotalLosses=4"));
-}
-
 #ifdef Q_OS_UNIX
 
 // QSettings would take a missing entry from the organization's file beside
