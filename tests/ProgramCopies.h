@@ -97,6 +97,13 @@ inline QByteArray NextLine(QProcess& process)
     return process.readLine().trimmed();
 }
 
+// True once the copy has ended.  Qt's waitForFinished() says false for a
+// process whose end it has already taken in, reading its last line, say.
+inline bool Ended(QProcess& process, int msecs = 30000)
+{
+    return process.state() == QProcess::NotRunning || process.waitForFinished(msecs);
+}
+
 inline QByteArray Contents(const QString& path)
 {
     QFile file(path);

@@ -90,7 +90,7 @@ TEST_F(StoreAcrossProcesses, OfTwoStartsAtTheSameMomentExactlyOneStaysRunning)
     QProcess third;
     Start(third, WINDOW_DRIVER, home, { "idle" });
     EXPECT_EQ(NextLine(third), "handed over");
-    ASSERT_TRUE(third.waitForFinished(30000));
+    ASSERT_TRUE(Ended(third));
     EXPECT_EQ(third.exitCode(), 0);
     EXPECT_EQ(running.state(), QProcess::Running);
 }
@@ -105,7 +105,7 @@ TEST_F(StoreAcrossProcesses, ALaterStartWaitsForACopyThatIsStillStartingAndHands
     QProcess later;
     Start(later, PAIRFALL, home.ProgramEnvironment());
     ASSERT_EQ(NextLine(first), "asked");
-    ASSERT_TRUE(later.waitForFinished(60000));
+    ASSERT_TRUE(Ended(later, 60000));
     EXPECT_EQ(later.exitCode(), 0) << later.readAllStandardError().toStdString();
     EXPECT_TRUE(NextLine(first).startsWith("ready"));
     EXPECT_EQ(NextLine(first), "activated");
@@ -122,7 +122,7 @@ TEST_F(StoreAcrossProcesses, ALaterStartGivesUpOnACopyThatHangsWhileStartingWith
     clock.start();
     QProcess later;
     Start(later, WINDOW_DRIVER, home, { "idle" });
-    ASSERT_TRUE(later.waitForFinished(60000));
+    ASSERT_TRUE(Ended(later, 60000));
     const qint64 waited = clock.elapsed();
     EXPECT_EQ(NextLine(later), "no answer");
     EXPECT_EQ(later.exitCode(), 1);
@@ -142,7 +142,7 @@ TEST_F(StoreAcrossProcesses, AStartWhoseQuestionIsCutOffByTheStartingCopyBeingKi
     Start(next, WINDOW_DRIVER, home, { "idle" });
     ASSERT_EQ(NextLine(killed), "asked");
     killed.kill();
-    killed.waitForFinished();
+    Ended(killed);
     EXPECT_TRUE(NextLine(next).startsWith("ready")) << "exit status " << next.exitCode();
 }
 
@@ -152,14 +152,14 @@ TEST_F(StoreAcrossProcesses, AStartAfterAKilledRunTakesOverItsLockAndSocket)
     Start(killed, WINDOW_DRIVER, home, { "idle" });
     ASSERT_TRUE(NextLine(killed).startsWith("ready"));
     killed.kill(); // SIGKILL
-    killed.waitForFinished();
+    Ended(killed);
     QProcess next;
     Start(next, WINDOW_DRIVER, home, { "idle" });
     ASSERT_TRUE(NextLine(next).startsWith("ready"));
     // Found by its socket, it takes the hand-over.
     QProcess later;
     Start(later, PAIRFALL, home.ProgramEnvironment());
-    ASSERT_TRUE(later.waitForFinished(30000));
+    ASSERT_TRUE(Ended(later));
     EXPECT_EQ(later.exitCode(), 0);
 }
 
@@ -175,7 +175,7 @@ TEST_F(StoreAcrossProcesses, AStartWhileTheRunningCopyShutsDownWaitsForItsLockAn
     Start(next, WINDOW_DRIVER, home, { "idle" });
     ASSERT_EQ(NextLine(closing), "asked");
     EXPECT_TRUE(NextLine(next).startsWith("ready")) << "exit status " << next.exitCode();
-    ASSERT_TRUE(closing.waitForFinished(30000));
+    ASSERT_TRUE(Ended(closing));
     EXPECT_EQ(closing.exitCode(), 0);
     EXPECT_EQ(OnDisk(home), SavedOnExit("0"));
 }
@@ -199,7 +199,7 @@ TEST_P(EndedBySignal, TheShutdownWritesThePositionAndTheStatisticsAndTheExitStat
     Start(driver, WINDOW_DRIVER, home, { ending.state });
     ASSERT_TRUE(NextLine(driver).startsWith("ready"));
     ::kill(pid_t(driver.processId()), ending.signal);
-    ASSERT_TRUE(driver.waitForFinished(30000));
+    ASSERT_TRUE(Ended(driver));
     EXPECT_EQ(driver.exitCode(), 0);
     EXPECT_EQ(OnDisk(home), SavedOnExit(ending.games));
     EXPECT_FALSE(QFile::exists(home.LockFile()));

@@ -86,7 +86,7 @@ TEST_P(SessionEnd, TheShutdownWritesThePositionAndTheStatisticsAndAStartRightAft
     EXPECT_TRUE(EndTheSession(driver.window));
     // Windows ends the process as soon as WM_ENDSESSION has returned.
     driver.process.kill();
-    driver.process.waitForFinished();
+    Ended(driver.process);
     EXPECT_EQ(OnDisk(driver.home), SavedOnExit(GetParam().games));
     EXPECT_FALSE(QFile::exists(driver.home.LockFile()));
     QProcess next;
@@ -104,7 +104,7 @@ TEST_P(ClosedByWmClose, TheShutdownWritesThePositionAndTheStatisticsAndTheExitSt
     NativeDriver driver;
     ASSERT_NO_FATAL_FAILURE(driver.Start(GetParam().state));
     ASSERT_TRUE(PostMessageW(driver.window, WM_CLOSE, 0, 0));
-    ASSERT_TRUE(driver.process.waitForFinished(30000));
+    ASSERT_TRUE(Ended(driver.process));
     EXPECT_EQ(driver.process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(driver.process.exitCode(), 0);
     EXPECT_EQ(OnDisk(driver.home), SavedOnExit(GetParam().games));
