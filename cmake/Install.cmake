@@ -11,6 +11,10 @@ set(_pf_packaging "${_pf_root}/packaging")
 # folder; a plain "lib" (not the multiarch libdir) keeps the launcher link short.
 set(PAIRFALL_INSTALL_PKGDIR "lib/pairfall" CACHE STRING
     "Folder, relative to the prefix, for the program and its pictures")
+# A game is started from games/, which Debian's PATH has (/usr/games,
+# /usr/local/games); bin suits a prefix such as ~/.local.
+set(PAIRFALL_INSTALL_LAUNCHERDIR "games" CACHE STRING
+    "Folder, relative to the prefix, for the pairfall command (a link to the program)")
 set(PAIRFALL_SCREENSHOT_URL "" CACHE STRING
     "Web address of the screenshot listed in the AppStream metainfo (empty: none)")
 
@@ -161,6 +165,13 @@ Relinking with another Qt
   install(DIRECTORY "${_pf_licenses_out}/" DESTINATION licenses)
 else()
   install(TARGETS pairfall RUNTIME DESTINATION "${PAIRFALL_INSTALL_PKGDIR}")
+  # A stripped install also loses the compilers' version notes, as Debian's
+  # own packages do.
+  install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment
+                            \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${PAIRFALL_INSTALL_PKGDIR}/$<TARGET_FILE_NAME:pairfall>\"
+                    COMMAND_ERROR_IS_FATAL ANY)
+  endif()")
   install(DIRECTORY "${_pf_root}/pictures/"
           DESTINATION "${PAIRFALL_INSTALL_PKGDIR}/pictures"
           FILES_MATCHING PATTERN "*.bmp")
@@ -171,15 +182,15 @@ endif()
 if(UNIX AND NOT APPLE)
   # A relative symlink keeps the package relocatable; the program still finds
   # its pictures because applicationDirPath() follows /proc/self/exe.
-  if(IS_ABSOLUTE "${CMAKE_INSTALL_BINDIR}" OR IS_ABSOLUTE "${PAIRFALL_INSTALL_PKGDIR}")
-    message(FATAL_ERROR "cmake/Install.cmake needs relative CMAKE_INSTALL_BINDIR and PAIRFALL_INSTALL_PKGDIR")
+  if(IS_ABSOLUTE "${PAIRFALL_INSTALL_LAUNCHERDIR}" OR IS_ABSOLUTE "${PAIRFALL_INSTALL_PKGDIR}")
+    message(FATAL_ERROR "cmake/Install.cmake needs relative PAIRFALL_INSTALL_LAUNCHERDIR and PAIRFALL_INSTALL_PKGDIR")
   endif()
   file(RELATIVE_PATH _pf_link_target
-       "/prefix/${CMAKE_INSTALL_BINDIR}" "/prefix/${PAIRFALL_INSTALL_PKGDIR}/pairfall")
+       "/prefix/${PAIRFALL_INSTALL_LAUNCHERDIR}" "/prefix/${PAIRFALL_INSTALL_PKGDIR}/pairfall")
   set(_pf_link "${CMAKE_BINARY_DIR}/install-launcher/pairfall")
   file(MAKE_DIRECTORY "${CMAKE_BINARY_DIR}/install-launcher")
   file(CREATE_LINK "${_pf_link_target}" "${_pf_link}" SYMBOLIC)
-  install(FILES "${_pf_link}" DESTINATION "${CMAKE_INSTALL_BINDIR}")
+  install(FILES "${_pf_link}" DESTINATION "${PAIRFALL_INSTALL_LAUNCHERDIR}")
 
   install(FILES "${_pf_packaging}/${PAIRFALL_APP_ID}.desktop"
           DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
@@ -234,6 +245,9 @@ if(UNIX AND NOT APPLE)
   endif()
 
   install(FILES "${_pf_root}/LICENSE" DESTINATION "${CMAKE_INSTALL_DOCDIR}" RENAME copyright)
+  # What lintian is told, with the reasons: the pictures stay beside the program.
+  install(FILES "${_pf_packaging}/pairfall.lintian-overrides"
+          DESTINATION "${CMAKE_INSTALL_DATADIR}/lintian/overrides" RENAME pairfall)
 
   # The Windows icon is made from the same PNGs once and kept in the
   # repository, so that a build on Windows needs no ImageMagick.

@@ -24,13 +24,17 @@ PAIRFALL_PLAY_PACKAGES=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10
 #   libbenchmark-dev       the engine's micro-benchmarks
 #   libx11-dev             the start-up benchmark's window watcher
 #   desktop-file-utils appstream   validate the desktop entry and the metainfo
-#   dpkg-dev               the Debian package's dependencies (dpkg-shlibdeps)
+#   dpkg-dev               the Debian package's dependencies (dpkg-shlibdeps) and
+#                          Debian's build flags (dpkg-buildflags)
+#   file                   CPack's Debian generator finds the programs it hands to
+#                          dpkg-shlibdeps with it
+#   lintian                holds the Debian package to Debian's rules (ctest debian_package)
 #   dbus-daemon at-spi2-core python3-pyatspi   the keyboard game: a private session
 #                          bus, the accessibility bus, and a client that reads the
 #                          accessibility tree and sends keys as a screen reader does
 #   orca                   the screen reader itself, whose speech the screen_reader test reads
 #   python3                the translation checks and the accessibility clients
-PAIRFALL_TEST_PACKAGES=(python3 libgtest-dev clang-format xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libx11-dev desktop-file-utils appstream dpkg-dev dbus-daemon at-spi2-core python3-pyatspi orca)
+PAIRFALL_TEST_PACKAGES=(python3 libgtest-dev clang-format xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libx11-dev desktop-file-utils appstream dpkg-dev file lintian dbus-daemon at-spi2-core python3-pyatspi orca)
 
 # What the Windows build, its tests and the installed game's run under Wine
 # need on top of packing it (scripts/test-windows):
@@ -45,7 +49,8 @@ PAIRFALL_TEST_PACKAGES=(python3 libgtest-dev clang-format xvfb xauth xdotool ima
 #                          clicks and screenshots for the installed game's run
 #   fonts-wine             Wine's own fonts, so that Wine draws real text
 #   unzip                  the zip's folder unpacked for the run at 192 dpi
-PAIRFALL_WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix qt6-tools-dev qt6-l10n-tools googletest wine64 xvfb xdotool imagemagick fonts-wine unzip)
+#   python3                the installed game's run reads the German texts from their .ts file
+PAIRFALL_WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix qt6-tools-dev qt6-l10n-tools googletest wine64 xvfb xdotool imagemagick fonts-wine unzip python3)
 
 # What building Qt for Windows from Debian's source needs (scripts/build-qt-windows):
 #   dpkg-dev               apt-get source unpacks and patches with dpkg-source
@@ -59,6 +64,10 @@ PAIRFALL_QT_WINDOWS_PACKAGES=(cmake dpkg-dev ninja-build perl g++-mingw-w64-x86-
 #   nsis                   makensis, which makes the installer
 #   zip                    the folder that runs from anywhere, as one .zip
 PAIRFALL_WINDOWS_PACKAGING_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix qt6-tools-dev qt6-l10n-tools qt6-translations-l10n nsis zip)
+
+# What else a developer who is not root must do as root, said beside the
+# apt-get line so that the run stops once for everything (scripts/test).
+PAIRFALL_ALSO_AS_ROOT=()
 
 pairfall_install_missing() {
     local missing=()
@@ -78,6 +87,9 @@ pairfall_install_missing() {
     else
         echo "Pairfall needs these Debian packages first:" >&2
         echo "  sudo apt-get install ${missing[*]}" >&2
+        for line in "${PAIRFALL_ALSO_AS_ROOT[@]}"; do
+            echo "$line" >&2
+        done
         exit 1
     fi
 }
