@@ -100,8 +100,9 @@ int RunMainWindow(frmMain& window, SingleInstance& copy, const SettingsLocation&
     QObject::connect(&window, &frmMain::unloadBegins, &copy, &SingleInstance::StopAnswering);
     // The end of the session: on X11 Qt closes the windows itself; on Windows
     // it only announces the quit, inside WM_ENDSESSION, and the system ends
-    // the process as soon as that returns.  No box may hold the logoff up,
-    // and the lock must not outlive the process.  On every other way out the
+    // the process as soon as that returns.  No box may hold the logoff up (a
+    // failure goes to the log beside the settings instead), and the lock
+    // must not outlive the process.  On every other way out the
     // window is closed by now and this gives the lock up.
     const QString log = settings.FileBeside(QStringLiteral(".log"));
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &window, [&window, &copy, log] {
