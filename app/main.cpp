@@ -51,5 +51,5 @@ int main(int argc, char* argv[])
     pairfall::ClockRandomSource random;
     pairfall::PlatformHelpViewer help;
     pairfall::frmMain window({ store, random, boxes, help, QCoreApplication::applicationDirPath().toStdString(), PAIRFALL_HELP_FILE });
-    return pairfall::RunMainWindow(window, copy);
+    return pairfall::RunMainWindow(window, copy, settings);
 }

@@ -2,6 +2,7 @@
 
 #include "program/SingleInstance.h"
 #include "program/TerminationSignals.h"
+#include "settings/SettingsLocation.h"
 #include "ui/frmMain.h"
 #include "widgets/ErrorBoundary.h"
 
@@ -88,7 +89,7 @@ private:
 
 }
 
-int RunMainWindow(frmMain& window, SingleInstance& copy)
+int RunMainWindow(frmMain& window, SingleInstance& copy, const SettingsLocation& settings)
 {
     TerminationSignals ending;
     QObject::connect(&ending, &TerminationSignals::received, &window, [&window] { End(window); });
@@ -99,12 +100,14 @@ int RunMainWindow(frmMain& window, SingleInstance& copy)
     QObject::connect(&window, &frmMain::unloadBegins, &copy, &SingleInstance::StopAnswering);
     // The end of the session: on X11 Qt closes the windows itself; on Windows
     // it only announces the quit, inside WM_ENDSESSION, and the system ends
-    // the process as soon as that returns.  No box may hold the logoff up,
-    // and the lock must not outlive the process.  On every other way out the
+    // the process as soon as that returns.  No box may hold the logoff up (a
+    // failure goes to the log beside the settings instead), and the lock
+    // must not outlive the process.  On every other way out the
     // window is closed by now and this gives the lock up.
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &window, [&window, &copy] {
+    const QString log = settings.FileBeside(QStringLiteral(".log"));
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &window, [&window, &copy, log] {
         {
-            const ErrorBoundary::WithoutBoxes onStandardError;
+            const ErrorBoundary::WithoutBoxes intoTheLog(log);
             window.close();
         }
         copy.Release();

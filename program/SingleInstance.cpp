@@ -2,8 +2,6 @@
 
 #include "program/LocalSocket.h"
 
-#include "game/Texts.h"
-
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
@@ -40,18 +38,6 @@ const QByteArray ActivatedAnswer = "activated\n";
 const QByteArray StartingAnswer = "starting\n";
 const QByteArray EndingAnswer = "ending\n";
 
-// The folder of the native lock file: the user's local application data on
-// Windows, beside the settings file ($XDG_CONFIG_HOME/Pairfall) elsewhere.
-QString NativeFolder()
-{
-#ifdef Q_OS_WIN
-    const auto place = QStandardPaths::GenericDataLocation; // %LOCALAPPDATA%
-#else
-    const auto place = QStandardPaths::GenericConfigLocation;
-#endif
-    return QStandardPaths::writableLocation(place) + '/' + QString::fromLatin1(ApplicationTitle);
-}
-
 // The host name QLockFile writes into its file.
 QString ThisHost()
 {
@@ -66,17 +52,14 @@ QString ThisHost()
 
 QString SingleInstance::LockFile(const SettingsLocation& where)
 {
-    if (where.IsNative())
-        return NativeFolder() + '/' + QString::fromLatin1(ApplicationTitle) + QStringLiteral(".lock");
-    const QFileInfo ini(where.IniFilePath());
-    return ini.absolutePath() + '/' + ini.completeBaseName() + QStringLiteral(".lock");
+    return where.FileBeside(QStringLiteral(".lock"));
 }
 
 // Named after the store, which is the user's: copies of one user find each
 // other, whatever display they run on, because they share one store.
 QString SingleInstance::ServerName(const SettingsLocation& where)
 {
-    const QString store = where.IsNative() ? NativeFolder() : where.IniFilePath();
+    const QString store = where.IsNative() ? SettingsLocation::NativeFolder() : where.IniFilePath();
     const QByteArray storeHash = QCryptographicHash::hash(store.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
     const QString name = QStringLiteral("pairfall-") + QString::fromLatin1(storeHash);
 #ifdef Q_OS_UNIX

@@ -1,6 +1,7 @@
 #include "program/Translations.h"
 
 #include "game/Texts.h"
+#include "widgets/DialogFont.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -79,6 +80,8 @@ QString InstallTranslations(const QStringList& uiLanguages, const QString& folde
         // The last installed is searched first.
         InstallQtTranslation(locale, folder);
         QCoreApplication::installTranslator(translator.release());
+        // The dialogs' face must have the language's letters.
+        SetDialogLanguage(language);
         return language;
     }
     return {};

@@ -22,6 +22,15 @@ public:
     // The INI file's absolute path; empty for the native store.
     const QString& IniFilePath() const { return m_iniFile; }
 
+    // A file of the program's kept with these settings, named after them,
+    // with this extension (".lock", ".log"): beside an INI file; for the
+    // native store in NativeFolder.
+    QString FileBeside(const QString& extension) const;
+    // The folder of the native store's files: the user's local application
+    // data on Windows (%LOCALAPPDATA%\Pairfall), where the registry has
+    // none; beside the settings file ($XDG_CONFIG_HOME/Pairfall) elsewhere.
+    static QString NativeFolder();
+
 private:
     QString m_iniFile;
 };

@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
 """Checks the translation sources (.ts files).
 
-  check_translations.py complete TS...
+  check_translations.py complete LANGUAGES_IN_1252 TS...
       Every message is translated and finished, none has vanished from the
       program, each translation keeps every placeholder (%1, %n) of its
-      source text and adds none, and keeps its language's RULES.
+      source text and adds none, and keeps its language's RULES.  The
+      source texts, and the translations of the languages in the comma-
+      separated LANGUAGES_IN_1252, are all in Windows-1252: the dialogs show
+      them in the bitmap "MS Sans Serif", which has no other letters.
 
   check_translations.py current LUPDATE SOURCES_FILE INCLUDE_DIR TS... -- OPTION...
       lupdate, run on copies over the program's sources, changes nothing:
@@ -33,15 +36,22 @@ def placeholders(text):
     return sorted(set(PLACEHOLDER.findall(text or "")))
 
 
-def problems_of(ts_file):
+def outside_1252(text):
+    return sorted({letter for letter in text or "" if not letter.encode("cp1252", "ignore")})
+
+
+def problems_of(ts_file, languages_in_1252):
     problems = []
     root = ElementTree.parse(ts_file).getroot()
     rules = RULES.get(root.get("language"), [])
+    in_1252 = root.get("language") in languages_in_1252
     for context in root.iter("context"):
         name = context.findtext("name")
         for message in context.iter("message"):
             source = message.findtext("source")
             where = f"{ts_file.name}: {name}: {source!r}"
+            if outside_1252(source):
+                problems.append(f"{where} has letters outside Windows-1252: {outside_1252(source)}")
             translation = message.find("translation")
             kind = translation.get("type")
             if kind:
@@ -53,14 +63,16 @@ def problems_of(ts_file):
                     problems.append(f"{where} has an empty translation")
                 elif placeholders(text) != placeholders(source):
                     problems.append(f"{where}: {text!r} has {placeholders(text)}, the source {placeholders(source)}")
+                if in_1252 and outside_1252(text):
+                    problems.append(f"{where}: {text!r} has letters outside Windows-1252: {outside_1252(text)}")
                 for only, pattern, rule in rules:
                     if text and only in (None, name) and pattern.search(text):
                         problems.append(f"{where}: {text!r} {rule}")
     return problems
 
 
-def check_complete(ts_files):
-    problems = [problem for ts_file in ts_files for problem in problems_of(Path(ts_file))]
+def check_complete(languages_in_1252, ts_files):
+    problems = [problem for ts_file in ts_files for problem in problems_of(Path(ts_file), languages_in_1252.split(","))]
     for problem in problems:
         print(problem)
     return 1 if problems else 0
@@ -82,8 +94,8 @@ def check_current(lupdate, sources_file, include_dir, ts_files, options):
 
 
 def main(arguments):
-    if arguments[:1] == ["complete"]:
-        return check_complete(arguments[1:])
+    if arguments[:1] == ["complete"] and len(arguments) > 1:
+        return check_complete(arguments[1], arguments[2:])
     if arguments[:1] == ["current"] and "--" in arguments:
         split = arguments.index("--")
         lupdate, sources_file, include_dir, *ts_files = arguments[1:split]

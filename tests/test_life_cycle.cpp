@@ -1,14 +1,27 @@
-// The single-copy guard in this process, at a location the test chooses.
+// Start-up and shutdown in this process: the single-copy guard at a location
+// the test chooses, and the log of a session's end.
+#include "ProgramCopies.h"
+#include "fakes/EventLog.h"
+#include "fakes/MemorySettingsStore.h"
+#include "fakes/ScriptedMessageBoxes.h"
+#include "fakes/ScriptedRandom.h"
+#include "program/MainLoop.h"
 #include "program/SingleInstance.h"
 #include "settings/SettingsLocation.h"
+#include "ui/HelpCommands.h"
+#include "ui/frmMain.h"
+#include "widgets/ErrorLog.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace pairfall;
+using namespace pairfall::testing;
 
 namespace {
 
@@ -64,5 +77,46 @@ TEST_F(SingleCopy, ACopyThatCannotListenGivesItsLockUpSoALaterStartRunsAtOnce)
 }
 
 #endif
+
+// As at the end of a Windows session, where Qt announces the quit with the
+// window open and the process ends right after it: no box may be shown, and
+// a Windows program has no standard error.  exit, unlike quit, leaves the
+// windows open.
+TEST_F(SingleCopy, AWriteThatFailsAtTheSessionsEndIsRecordedWithItsTimeInTheLogBesideTheSettings)
+{
+    EventLog log;
+    MemorySettingsStore store { log };
+    ScriptedMessageBoxes boxes;
+    SeededRandom random { 1 };
+    PlatformHelpViewer help;
+    frmMain window({ store, random, boxes, help, PAIRFALL_SOURCE_DIR, "" });
+    SingleInstance copy(where);
+    ASSERT_EQ(copy.Claim(), SingleInstance::Start::First);
+    QTimer::singleShot(0, [&store] {
+        store.failCommits = true;
+        QCoreApplication::exit(0);
+    });
+    EXPECT_EQ(RunMainWindow(window, copy, where), 0);
+    const QString recorded = QString::fromUtf8(Contents(folder.path() + "/Pairfall.log"));
+    const QRegularExpression report(R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d(Z|[+-]\d\d:\d\d) Pairfall: .*the test store, set to fail)");
+    EXPECT_TRUE(report.match(recorded).hasMatch()) << recorded.toStdString();
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// A log at its bound keeps its newest reports, each whole, and takes the new one.
+TEST(ErrorLog, StaysWithinItsBound)
+{
+    QTemporaryDir folder;
+    const QString path = folder.path() + "/Pairfall.log";
+    const QDateTime when = QDateTime::fromString("2025-03-04T05:06:07+01:00", Qt::ISODate);
+    for (int report = 0; report < 2000; ++report)
+        ASSERT_TRUE(AppendToLog(path, QStringLiteral("report %1\nits second line").arg(report), when));
+    const QByteArray log = Contents(path);
+    EXPECT_LE(log.size(), MaxLogBytes);
+    const QByteArray lines = QByteArray(log).replace("\r\n", "\n");
+    EXPECT_TRUE(lines.startsWith("2025-03-04T05:06:07+01:00 Pairfall: report ")) << lines.left(100).toStdString();
+    EXPECT_TRUE(lines.contains("Pairfall: report 1998\n"));
+    EXPECT_TRUE(lines.endsWith("Pairfall: report 1999\n    its second line\n"));
+}
 
 }

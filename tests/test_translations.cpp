@@ -8,6 +8,7 @@
 #include "ui/StatusLine.h"
 #include "ui/frmAbout.h"
 #include "ui/frmGameStats.h"
+#include "widgets/DialogFont.h"
 #include "widgets/DialogLayout.h"
 #include "widgets/EngineTexts.h"
 #include "widgets/MessageBoxService.h"
@@ -49,6 +50,7 @@ void RemoveTranslations()
         QCoreApplication::removeTranslator(translator);
         delete translator;
     }
+    SetDialogLanguage({});
 }
 
 struct LanguageList {
@@ -103,6 +105,30 @@ INSTANTIATE_TEST_SUITE_P(, ADamagedTranslation,
     ::testing::Values(
         DamagedFile { "CutShort", Contents(Folder + QStringLiteral("/pairfall_de.qm")).left(100) },
         DamagedFile { "AnotherProgramsTranslation", Contents(QStringLiteral(PAIRFALL_SOURCE_DIR "/tests/translations/other_program_de.qm")) }),
+    RowName);
+
+struct DialogFace {
+    const char* name;
+    QString language;
+    QString family;
+};
+
+class TheDialogFaceAtOneHundredPercent : public ::testing::TestWithParam<DialogFace> {
+protected:
+    void TearDown() override { RemoveTranslations(); }
+};
+
+// "MS Sans Serif" has the letters of Windows-1252 alone.
+TEST_P(TheDialogFaceAtOneHundredPercent, IsTheBitmapOneOnlyForALanguageWhoseLettersItHas)
+{
+    ASSERT_EQ(InstallTranslations({ GetParam().language }, Folder), GetParam().language);
+    EXPECT_EQ(DialogFontFamily({ "MS Sans Serif", "Microsoft Sans Serif" }, 1.0), GetParam().family);
+}
+
+INSTANTIATE_TEST_SUITE_P(, TheDialogFaceAtOneHundredPercent,
+    ::testing::Values(DialogFace { "English", "", "MS Sans Serif" },
+        DialogFace { "Swedish", "sv", "MS Sans Serif" },
+        DialogFace { "Polish", "pl", "Microsoft Sans Serif" }),
     RowName);
 
 // Qt's Italian names the focus action "ImpostaFuoco" ("set fire"): the

@@ -140,5 +140,5 @@ int main(int argc, char** argv)
     frmMain window({ store, random, boxes, help, PAIRFALL_SOURCE_DIR, "" });
     QWidget front;
     QTimer::singleShot(0, &window, [&] { Drive(window, argv[1], front); });
-    return RunMainWindow(window, copy);
+    return RunMainWindow(window, copy, settings);
 }

@@ -3,6 +3,7 @@
 #include "game/TableView.h"
 #include "game/Texts.h"
 #include "widgets/EngineTexts.h"
+#include "widgets/ErrorLog.h"
 #include "widgets/MessageBoxService.h"
 
 #include <QString>
@@ -14,13 +15,19 @@ namespace pairfall {
 
 namespace {
 
-int g_withoutBoxes = 0;
+// The log of the innermost WithoutBoxes; none while boxes are shown.
+const QString* g_logFile = nullptr;
 
 }
 
-ErrorBoundary::WithoutBoxes::WithoutBoxes() { ++g_withoutBoxes; }
+ErrorBoundary::WithoutBoxes::WithoutBoxes(const QString& logFile)
+    : m_logFile(logFile)
+    , m_outer(g_logFile)
+{
+    g_logFile = &m_logFile;
+}
 
-ErrorBoundary::WithoutBoxes::~WithoutBoxes() { --g_withoutBoxes; }
+ErrorBoundary::WithoutBoxes::~WithoutBoxes() { g_logFile = m_outer; }
 
 ErrorBoundary::ErrorBoundary(MessageBoxService& boxes, QWidget* parent)
     : m_boxes(boxes)
@@ -63,9 +70,12 @@ void ErrorBoundary::Report(const QString& heading, const std::vector<RuntimeErro
 
 void ErrorBoundary::Report(const QString& message)
 {
-    if (g_withoutBoxes > 0) {
+    if (g_logFile) {
         std::fprintf(stderr, "%s: %s\n", ApplicationTitle, message.toLocal8Bit().constData());
         std::fflush(stderr);
+        // A log that cannot be written leaves standard error alone: at a
+        // logoff nothing more can be done.
+        AppendToLog(*g_logFile, message, QDateTime::currentDateTime());
         return;
     }
     m_boxes.Ask(m_parent, message, Buttons::OK, QString::fromLatin1(ApplicationTitle), Icon::Critical);

@@ -2,11 +2,12 @@
 
 #include "game/RuntimeError.h"
 
+#include <QString>
+
 #include <exception>
 #include <functional>
 #include <vector>
 
-class QString;
 class QWidget;
 
 namespace pairfall {
@@ -21,14 +22,19 @@ public:
     ErrorBoundary(MessageBoxService& boxes, QWidget* parent);
 
     // While one exists, every boundary writes its reports to standard error
-    // instead: at the end of a Windows session Form_Unload runs inside
-    // WM_ENDSESSION, and a box there would hold the logoff up.
+    // and appends them to the log file given instead: at the end of a
+    // Windows session Form_Unload runs inside WM_ENDSESSION, where a box
+    // would hold the logoff up, and a Windows program has no standard error.
     class WithoutBoxes {
     public:
-        WithoutBoxes();
+        explicit WithoutBoxes(const QString& logFile);
         ~WithoutBoxes();
         WithoutBoxes(const WithoutBoxes&) = delete;
         WithoutBoxes& operator=(const WithoutBoxes&) = delete;
+
+    private:
+        QString m_logFile;
+        const QString* m_outer;
     };
 
     // True when the handler ran to its end.
