@@ -21,20 +21,12 @@ RuntimeError ErrorThrown(F f)
 }
 
 const std::vector<std::string> MissingFunction { "WinHelpZ", "user32" };
-const std::vector<std::string> MissingLibrary { "WinHelpA", "user32_gone" };
 
 TEST(WinHelpA, AMissingFunctionIsReportedByNameNotCalled)
 {
     const RuntimeError error = ErrorThrown([] { OpenWinHelp(0, "C:\\Help\\pairfall.hlp", 3, "user32", "WinHelpZ"); });
     EXPECT_EQ(error.kind(), RuntimeError::Kind::HelpViewerNotFound);
     EXPECT_EQ(error.fields(), MissingFunction);
-}
-
-TEST(WinHelpA, AMissingLibraryIsReportedByName)
-{
-    const RuntimeError error = ErrorThrown([] { OpenWinHelp(0, "C:\\Help\\pairfall.hlp", 3, "user32_gone", "WinHelpA"); });
-    EXPECT_EQ(error.kind(), RuntimeError::Kind::HelpViewerNotFound);
-    EXPECT_EQ(error.fields(), MissingLibrary);
 }
 
 // WinHelpA takes a single-byte path: the UTF-8 text is converted, as Qt's
