@@ -10,8 +10,8 @@
 # RUNS defaults to 31 (or $RUNS), SETTLE_MS to 200, BUILD_DIR to "build".
 # BUILD_DIR must be a configured build tree of this project; the three
 # programs are built there if needed.  Each run gets a fresh XDG_CONFIG_HOME,
-# so both programs start as on first use.  The two programs take turns, after
-# one unmeasured warm-up start each, on one Xvfb server without a window
+# so both programs start as on first use.  The programs take turns, in an
+# order that turns from round to round, after one unmeasured warm-up start each, on one Xvfb server without a window
 # manager.  The ratios are the medians of each round's own ratio, so that a
 # busier moment weighs on both programs alike; the odd and the even rounds
 # give two such figures, which must agree within 3 % for the result to count
@@ -137,10 +137,21 @@ LANGUAGE=C measure "Bare window" "$bare" >/dev/null
 : >"$work/pairfall.txt"
 : >"$work/german.txt"
 : >"$work/bare.txt"
+# One start of each, by name.
+start() {
+    case "$1" in
+        pairfall) LANGUAGE=C measure Pairfall "$pairfall" >>"$work/pairfall.txt" ;;
+        german) LANGUAGE=de measure Pairfall "$pairfall" >>"$work/german.txt" ;;
+        bare) LANGUAGE=C measure "Bare window" "$bare" >>"$work/bare.txt" ;;
+    esac
+}
+# The order turns round by round, so that no program is always the first
+# after the pause between rounds or always the one after another's exit.
+orders=("pairfall german bare" "german bare pairfall" "bare pairfall german")
 for i in $(seq "$runs"); do
-    LANGUAGE=C measure Pairfall "$pairfall" >>"$work/pairfall.txt"
-    LANGUAGE=de measure Pairfall "$pairfall" >>"$work/german.txt"
-    LANGUAGE=C measure "Bare window" "$bare" >>"$work/bare.txt"
+    for program in ${orders[$(((i - 1) % 3))]}; do
+        start "$program"
+    done
     if [[ $verbose -eq 1 ]]; then
         read -r p_ms p_kb <<<"$(tail -n 1 "$work/pairfall.txt")"
         read -r g_ms g_kb <<<"$(tail -n 1 "$work/german.txt")"
