@@ -11,8 +11,8 @@
 # BUILD_DIR must be a configured build tree of this project; the three
 # programs are built there if needed.  Each run gets a fresh XDG_CONFIG_HOME,
 # so both programs start as on first use.  The programs take turns, in an
-# order that turns from round to round, after one unmeasured warm-up start each, on one Xvfb server without a window
-# manager.  The ratios are the medians of each round's own ratio, so that a
+# order that turns from round to round, after one unmeasured warm-up start
+# each, on one Xvfb server without a window manager.  The ratios are the medians of each round's own ratio, so that a
 # busier moment weighs on both programs alike; the odd and the even rounds
 # give two such figures, which must agree within 3 % for the result to count
 # as settled (otherwise: more runs, or a quieter machine).  The German start
