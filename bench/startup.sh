@@ -10,14 +10,15 @@
 # RUNS defaults to 31 (or $RUNS), SETTLE_MS to 200, BUILD_DIR to "build".
 # BUILD_DIR must be a configured build tree of this project; the three
 # programs are built there if needed.  Each run gets a fresh XDG_CONFIG_HOME,
-# so both programs start as on first use.  The programs take turns, in an
-# order that turns from round to round, after one unmeasured warm-up start
-# each, on one Xvfb server without a window manager.  The ratios are the medians of each round's own ratio, so that a
-# busier moment weighs on both programs alike; the odd and the even rounds
-# give two such figures, which must agree within 3 % for the result to count
-# as settled (otherwise: more runs, or a quieter machine).  The German start
-# must stay within 1.05 of the English one.  Exits non-zero only if a
-# measurement fails; a missed target is reported, not an error.
+# so both programs start as on first use.  The programs take turns, in an order
+# that turns from round to round, after one unmeasured warm-up start each, on
+# one Xvfb server without a window manager.  The ratios are the medians of each
+# round's own ratio, so that a busier moment weighs on both programs alike;
+# the odd and the even rounds give two such figures, which must agree within 3
+# % for the result to count as settled (otherwise: more runs, or a quieter
+# machine).  The German start must stay within 1.05 of the English one.  Exits
+# non-zero only if a measurement fails; a missed target is reported, not an
+# error.
 
 set -euo pipefail
 
