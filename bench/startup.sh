@@ -14,8 +14,8 @@
 # that turns from round to round, after one unmeasured warm-up start each, on
 # one Xvfb server without a window manager.  The ratios are the medians of each
 # round's own ratio, so that a busier moment weighs on both programs alike;
-# the odd and the even rounds give two such figures, which must agree within 3
-# % for the result to count as settled (otherwise: more runs, or a quieter
+# the odd and the even rounds give two such figures, which must agree
+# within 3 % for the result to count as settled (otherwise: more runs, or a quieter
 # machine).  The German start must stay within 1.05 of the English one.  Exits
 # non-zero only if a measurement fails; a missed target is reported, not an
 # error.
