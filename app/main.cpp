@@ -18,6 +18,11 @@
 int main(int argc, char* argv[])
 {
     pairfall::KeepScaleFactorAtLeastOne();
+    // The platform's store, or the INI file PAIRFALL_SETTINGS_FILE names.
+    const pairfall::SettingsLocation settings = pairfall::SettingsLocation::FromEnvironment();
+    // A later start hands over to the running copy before the store is opened.
+    pairfall::SingleInstance copy(settings);
+    copy.BeginClaim();
     QApplication app(argc, argv);
     // The store is named after these: $XDG_CONFIG_HOME/Pairfall/Pairfall.conf,
     // HKEY_CURRENT_USER\Software\Pairfall\Pairfall.
@@ -32,11 +37,7 @@ int main(int argc, char* argv[])
     // The box a second start may show carries it too.
     QApplication::setWindowIcon(pairfall::ProgramIcon());
 
-    // The platform's store, or the INI file PAIRFALL_SETTINGS_FILE names.
-    const pairfall::SettingsLocation settings = pairfall::SettingsLocation::FromEnvironment();
     pairfall::QtMessageBoxService boxes;
-    // A later start hands over to the running copy before the store is opened.
-    pairfall::SingleInstance copy(settings);
     switch (copy.Claim()) {
     case pairfall::SingleInstance::Start::First:
         break;

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <thread>
 #include <vector>
 
 #ifdef Q_OS_WIN
@@ -189,14 +190,33 @@ SingleInstance::SingleInstance(const SettingsLocation& where)
 
 SingleInstance::~SingleInstance()
 {
+    if (m_firstTry.joinable())
+        m_firstTry.join();
     StopListening();
+}
+
+void SingleInstance::BeginClaim()
+{
+    m_firstTry = std::thread([this] { m_firstTryLocked = TryFirst(); });
+}
+
+bool SingleInstance::TryFirst()
+{
+    QDir().mkpath(QFileInfo(m_lock.fileName()).absolutePath());
+    return m_lock.tryLock(0);
 }
 
 SingleInstance::Start SingleInstance::Claim()
 {
-    QDir().mkpath(QFileInfo(m_lock.fileName()).absolutePath());
+    bool locked = false;
+    if (m_firstTry.joinable()) {
+        m_firstTry.join();
+        locked = m_firstTryLocked;
+    } else {
+        locked = TryFirst();
+    }
     const QDeadlineTimer bound(SettlingMs);
-    while (!m_lock.tryLock(0)) {
+    for (; !locked; locked = m_lock.tryLock(0)) {
         // A folder that cannot be written: the game runs unguarded, as it
         // always did, and the store reports its own failures.
         if (m_lock.error() != QLockFile::LockFailedError)

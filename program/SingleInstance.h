@@ -10,6 +10,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <thread>
 
 namespace pairfall {
 
@@ -40,6 +41,10 @@ public:
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
+    // Begins to take the lock on a thread of its own, so that it overlaps
+    // the making of the application: the new lock file is flushed to disk,
+    // which costs a start a millisecond or more.
+    void BeginClaim();
     // Takes the lock, or finds the copy that holds it and asks it to come to
     // the front.  Blocks while that copy is starting or ending, within a bound.
     Start Claim();
@@ -77,12 +82,15 @@ private:
         Dropped, // the copy closed the connection: it ended, or is gone
     };
     Asked AskToComeForward(LocalSocket& socket, const QDeadlineTimer& bound);
+    bool TryFirst();
     bool LockNamesThisProcess() const;
     bool Listen();
     void StopListening();
 
     QString m_serverName;
     QLockFile m_lock;
+    std::thread m_firstTry;
+    bool m_firstTryLocked = false;
     QThread m_thread;
     Porter* m_porter = nullptr;
     std::atomic<Phase> m_phase = Phase::Starting;
