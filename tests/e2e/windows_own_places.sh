@@ -99,7 +99,7 @@ echo "none in the installed and the built pairfall.exe"
 # which it may start, are others.
 looked_at() { # trace
     local pid
-    pid="$(head -1 "$1" | cut -d: -f1)"
+    pid="$(grep -m1 -E '^[0-9a-f]+:[0-9a-f]+:' "$1" | cut -d: -f1)"
     grep "^$pid:" "$1" | cut -d: -f2- \
         | sed -n -e 's/^[0-9a-f]*:trace:file:nt_to_unix_file_name_no_root L".*" -> "\(.*\)"$/\1/p' \
             -e 's/^[0-9a-f]*:trace:file:nt_to_unix_file_name_no_root L"\(.*\)" not found in "\(.*\)"$/\2\/\1/p' \
@@ -114,12 +114,14 @@ looked_at() { # trace
         }' | sort -u
 }
 # What may be looked at: the program's folder, Windows' folders, the user's
-# profile, the files Wine keeps for the system's fonts, and the current
+# profile, the files Wine keeps for the system's fonts, the folders on the
+# way to these (the program's own path is made canonical), and the current
 # folder itself (Wine opens it to start the process), none of its files.
 outside_own_places() { # looked-at list, current folder
     local current
     current="$(echo "$2" | tr '[:upper:]' '[:lower:]')"
-    grep -v -i -x -F -e 'c:\program files\pairfall' -e "$current" -e 'c:\windows' -e "$profile" -e 'z:\usr\share\fonts' "$1" \
+    grep -v -i -x -F -e 'c:' -e 'c:\program files' -e 'c:\program files\pairfall' -e "$current" -e 'c:\windows' \
+        -e 'c:\users' -e "$profile" -e 'z:\usr\share\fonts' "$1" \
         | grep -v -i -F -e 'c:\program files\pairfall\' -e 'c:\windows\' -e "$profile\\" \
             -e 'z:\usr\share\fonts\'
 }
@@ -149,9 +151,13 @@ run_traced() { # name
         previous="$work/$1-previous.png"
         sleep 0.2
     done
-    "$wine" wineboot --end-session > /dev/null 2>&1
+    # Without a window manager the window has the keyboard once clicked: on
+    # the status line, which the game does not heed.
+    xdotool mousemove $((X + 100)) $((Y + HEIGHT - 9)) click 1 key alt+F4
     for _ in $(seq 200); do kill -0 "$game_pid" 2> /dev/null || break; sleep 0.1; done
-    kill -0 "$game_pid" 2> /dev/null && fail "$1: the session's end did not end the program"
+    kill -0 "$game_pid" 2> /dev/null && fail "$1: Alt+F4 did not end the program"
+    wait "$game_pid"
+    echo "$?" > "$work/$1.status"
     game_pid=""
     looked_at "$work/$1.trace" > "$work/$1.looked-at"
     grep -q -x -F 'c:\program files\pairfall\pairfall.exe' "$work/$1.looked-at" \
@@ -171,19 +177,22 @@ windows_path() { # Windows path -> the file in the prefix
     echo "$WINEPREFIX/dosdevices/$(echo "${path:0:2}" | tr '[:upper:]' '[:lower:]')${path:2}"
 }
 planted=()
-plant() { # Windows path, source file or "-" for text on standard input
+plant() { # Windows path, file to copy there
     local file
     file="$(windows_path "$1")"
     mkdir -p "$(dirname "$file")"
-    if [ "$2" = - ]; then cat > "$file"; else cp "$2" "$file"; fi
+    cp "$2" "$file"
     planted+=("$1")
 }
 damaged="$work/damaged"
 printf 'MZ not a program\n' > "$damaged"
+all_debug="$work/qtlogging.ini"
+printf '[Rules]\n*.debug=true\n' > "$all_debug"
 qt_on_c="C:${qt_folder//\//\\}"
 for place in "$qt_on_c" 'C:\Elsewhere'; do
-    printf '[Rules]\n*.debug=true\n' | plant "$place\\qtlogging.ini" -
-    printf '[Paths]\nPrefix=%s\n' "${place//\\//}" | plant "$place\\qt.conf" -
+    plant "$place\\qtlogging.ini" "$all_debug"
+    printf '[Paths]\nPrefix=%s\n' "${place//\\//}" > "$work/qt.conf"
+    plant "$place\\qt.conf" "$work/qt.conf"
     for plugin in 'plugins\platforms\qwindows.dll' 'plugins\imageformats\qplanted.dll' 'platforms\qwindows.dll' 'styles\qplanted.dll'; do
         plant "$place\\$plugin" "$damaged"
     done
@@ -192,11 +201,13 @@ for place in "$qt_on_c" 'C:\Elsewhere'; do
     plant "$place\\qtbase_de.qm" "$damaged"
 done
 for place in "$profile\\AppData\\Local" "$profile\\AppData\\Roaming" 'C:\ProgramData'; do
-    printf '[Rules]\n*.debug=true\n' | plant "$place\\QtProject\\qtlogging.ini" -
+    plant "$place\\QtProject\\qtlogging.ini" "$all_debug"
 done
 run_traced planted
 touched="$(printf '%s\n' "${planted[@]}" | tr '[:upper:]' '[:lower:]' | grep -x -F -f "$work/planted.looked-at")"
 [ -z "$touched" ] || fail "the program looked at planted files:"$'\n'"$touched"
 differing="$(compare -metric AE "$work/planted.png" "$work/clean.png" null: 2>&1)"
 [ "$differing" = 0 ] || fail "with the planted files the window differs in $differing pixels"
+cmp -s "$work/clean.status" "$work/planted.status" \
+    || fail "the program ended with status $(cat "$work/planted.status") with the planted files, $(cat "$work/clean.status") without"
 echo "1 passed, 0 failed: no path of this machine in pairfall.exe; a start looks at its own places only; ${#planted[@]} planted files never looked at, the window the same"
