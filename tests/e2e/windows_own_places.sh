@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# What the installed pairfall.exe reads, under Wine (WINEDEBUG=+file):
+# What the installed pairfall.exe reads, under Wine (WINEDEBUG=+pid,+file):
 #   - pairfall.exe (the installed one and the build's) carries no path of the
 #     machine that built it: no home folder, no Qt cache or source folder, no
 #     repository or build folder;
@@ -118,12 +118,18 @@ looked_at() { # trace
 # way to these (the program's own path is made canonical), and the current
 # folder itself (Wine opens it to start the process), none of its files.
 outside_own_places() { # looked-at list, current folder
-    local current
-    current="$(echo "$2" | tr '[:upper:]' '[:lower:]')"
-    grep -v -i -x -F -e 'c:' -e 'c:\program files' -e 'c:\program files\pairfall' -e "$current" -e 'c:\windows' \
-        -e 'c:\users' -e "$profile" -e 'z:\usr\share\fonts' "$1" \
-        | grep -v -i -F -e 'c:\program files\pairfall\' -e 'c:\windows\' -e "$profile\\" \
-            -e 'z:\usr\share\fonts\'
+    # Through the environment: awk would read the backslashes of -v values as escapes.
+    CURRENT="$2" PROFILE="$profile" awk '
+        BEGIN {
+            split("c:|c:\\program files|c:\\users|" tolower(ENVIRON["CURRENT"]), way, "|")
+            for (i in way) exact[way[i]] = 1
+            split("c:\\program files\\pairfall|c:\\windows|" tolower(ENVIRON["PROFILE"]) "|z:\\usr\\share\\fonts", own, "|")
+        }
+        {
+            if ($0 in exact) next
+            for (i in own) if ($0 == own[i] || index($0, own[i] "\\") == 1) next
+            print
+        }' "$1"
 }
 
 # Starts the installed program as a German player from the current folder
