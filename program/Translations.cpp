@@ -43,13 +43,24 @@ bool IsThisProgramsTranslation(const QTranslator& translator)
     return !translator.translate(TextsContext, ReadyText).isEmpty();
 }
 
+// Where Qt's own texts are looked for: the system's copy on Linux, else the
+// program's.  On Windows Qt is linked into the program, and a Qt folder
+// anywhere else is not the program's but could be anyone's.
+QStringList QtTranslationPlaces(const QString& folder)
+{
+#ifdef Q_OS_WIN
+    return { folder };
+#else
+    return { QLibraryInfo::path(QLibraryInfo::TranslationsPath), folder };
+#endif
+}
+
 // Qt's own texts: the buttons of the message boxes, what screen readers say
-// of actions and keys.  The system's copy where it has one (Linux), else the
-// program's (Windows).
+// of actions and keys.
 void InstallQtTranslation(const QLocale& locale, const QString& folder)
 {
     auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
-    for (const QString& place : { QLibraryInfo::path(QLibraryInfo::TranslationsPath), folder }) {
+    for (const QString& place : QtTranslationPlaces(folder)) {
         if (translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), place)) {
             QCoreApplication::installTranslator(translator.release());
             return;

@@ -50,13 +50,15 @@ PAIRFALL_TEST_PACKAGES=(python3 libgtest-dev clang-format xvfb xauth xdotool ima
 #   fonts-wine             Wine's own fonts, so that Wine draws real text
 #   unzip                  the zip's folder unpacked for the run at 192 dpi
 #   python3                the installed game's run reads the German texts from their .ts file
-PAIRFALL_WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix qt6-tools-dev qt6-l10n-tools googletest wine64 xvfb xdotool imagemagick fonts-wine unzip python3)
+#   binutils               strings, to find paths of this machine in pairfall.exe
+PAIRFALL_WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix qt6-tools-dev qt6-l10n-tools googletest wine64 xvfb xdotool imagemagick fonts-wine unzip python3 binutils)
 
 # What building Qt for Windows from Debian's source needs (scripts/build-qt-windows):
 #   dpkg-dev               apt-get source unpacks and patches with dpkg-source
+#   patch                  the project's own changes to Qt (scripts/qt-windows-patches/)
 #   ninja-build perl       the Qt build (Qt 6.4's syncqt is a Perl script)
 #   g++-mingw-w64-x86-64-posix   the compiler
-PAIRFALL_QT_WINDOWS_PACKAGES=(cmake dpkg-dev ninja-build perl g++-mingw-w64-x86-64-posix)
+PAIRFALL_QT_WINDOWS_PACKAGES=(cmake dpkg-dev patch ninja-build perl g++-mingw-w64-x86-64-posix)
 
 # What packing the Windows program needs (scripts/package-windows):
 #   cmake make g++-mingw-w64-x86-64-posix qt6-tools-dev qt6-l10n-tools   the build, as above
