@@ -34,9 +34,6 @@ int main(int argc, char* argv[])
     // Before the single-copy check, whose box speaks the player's language too.
     pairfall::InstallTranslations(QLocale::system().uiLanguages(), pairfall::TranslationsFolder(QCoreApplication::applicationDirPath()));
 
-    // The box a second start may show carries it too.
-    QApplication::setWindowIcon(pairfall::ProgramIcon());
-
     pairfall::QtMessageBoxService boxes;
     switch (copy.Claim()) {
     case pairfall::SingleInstance::Start::First:
@@ -44,10 +41,13 @@ int main(int argc, char* argv[])
     case pairfall::SingleInstance::Start::HandedOver:
         return 0;
     case pairfall::SingleInstance::Start::NoAnswer:
+        QApplication::setWindowIcon(pairfall::ProgramIcon());
         boxes.Ask(nullptr, pairfall::GameText(pairfall::NoAnswerMessage), pairfall::Buttons::OK, QString::fromLatin1(pairfall::ApplicationTitle), pairfall::Icon::Critical);
         return 1;
     }
 
+    // Decoded while the window is made, which shows it.
+    pairfall::BeginProgramIcon();
     pairfall::QtSettingsStore store(settings);
     pairfall::ClockRandomSource random;
     pairfall::PlatformHelpViewer help;

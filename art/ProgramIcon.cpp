@@ -2,7 +2,12 @@
 
 #include "art/IconArt.h"
 
+#include <QImage>
+#include <QPixmap>
 #include <QString>
+
+#include <future>
+#include <vector>
 
 // Outside any namespace: Q_INIT_RESOURCE declares the global function that
 // rcc generates.  The resources live in a static library, and naming them
@@ -21,15 +26,37 @@ namespace {
 // would only slow the start.
 constexpr int WindowIconSizes[] = { 16, 32, 48, 64 };
 
+// Images, unlike pixmaps, may be made on any thread.
+std::vector<QImage> DecodeIconImages()
+{
+    std::vector<QImage> images;
+    for (int size : WindowIconSizes)
+        images.emplace_back(QStringLiteral(":/icons/") + ProgramIconFileName(size));
+    return images;
+}
+
+std::future<std::vector<QImage>>& Decoding()
+{
+    static std::future<std::vector<QImage>> decoding;
+    return decoding;
+}
+
+}
+
+void BeginProgramIcon()
+{
+    RegisterIconResources();
+    Decoding() = std::async(std::launch::async, DecodeIconImages);
 }
 
 QIcon ProgramIcon()
 {
     static const QIcon icon = [] {
         RegisterIconResources();
+        const std::vector<QImage> images = Decoding().valid() ? Decoding().get() : DecodeIconImages();
         QIcon sizes;
-        for (int size : WindowIconSizes)
-            sizes.addFile(QStringLiteral(":/icons/") + ProgramIconFileName(size), QSize(size, size));
+        for (const QImage& image : images)
+            sizes.addPixmap(QPixmap::fromImage(image));
         return sizes;
     }();
     return icon;
