@@ -3,7 +3,6 @@
 #include "MainWindowOnFakes.h"
 #include "widgets/Announcer.h"
 
-#include <QAccessible>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -73,20 +72,4 @@ TEST_F(Speech, SelectingAndPuttingBackSayTheState)
     Key(3, Qt::Key_Space);
     Key(3, Qt::Key_Space);
     EXPECT_EQ(said, (Strings { "selected", "not selected" }));
-}
-
-// Orca speaks a notification when it appears, and names no role for one
-// inside a status bar.
-TEST_F(Speech, EachResultAppearsToScreenReadersAsANotificationInTheStatusBar)
-{
-    Key(0, Qt::Key_Space);
-    QAccessibleInterface* iface = nullptr;
-    for (QObject* child : window->Speech().children()) {
-        QAccessibleInterface* candidate = QAccessible::queryAccessibleInterface(child);
-        if (candidate && candidate->text(QAccessible::Name) == window->Speech().LastText())
-            iface = candidate;
-    }
-    ASSERT_NE(iface, nullptr);
-    EXPECT_EQ(iface->role(), QAccessible::Notification);
-    EXPECT_EQ(iface->parent()->role(), QAccessible::StatusBar);
 }

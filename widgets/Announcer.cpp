@@ -72,9 +72,4 @@ void Announcer::Announce(const QString& text)
     emit announced(text);
 }
 
-QString Announcer::LastText() const
-{
-    return m_ring[(m_next + m_ring.size() - 1) % m_ring.size()]->Text();
-}
-
 }

@@ -27,8 +27,6 @@ public:
     explicit Announcer(QWidget* host);
 
     void Announce(const QString& text);
-    // What was announced last, empty before the first.
-    QString LastText() const;
 
 signals:
     void announced(const QString& text);
