@@ -75,13 +75,14 @@ VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 !include /CHARSET=UTF8 "texts.nsh"
 
 ; One installer or uninstaller at a time: the mark is held until this
-; process ends.  Where it is there already, or Windows keeps us from it
-; (another user's), another one runs.
+; process ends.  Where it is there already, another one runs.  Where it
+; cannot be made at all (a user without the right to global names, who
+; cannot install for the machine either) there is no guard.
 !macro ONE_SETUP_AT_A_TIME
   System::Call 'kernel32::CreateMutexW(p 0, i 0, w "${SETUP_MARK}") p .r0 ?e'
   Pop $1
-  ${If} $0 P= 0
-  ${OrIf} $1 = 183 ; ERROR_ALREADY_EXISTS
+  ${If} $0 P<> 0
+  ${AndIf} $1 = 183 ; ERROR_ALREADY_EXISTS
     MessageBox MB_OK|MB_ICONEXCLAMATION "$(SetupRunning)" /SD IDOK
     SetErrorLevel ${EXIT_SETUP_RUNNING}
     Quit
@@ -145,13 +146,13 @@ Function un.onInit
 FunctionEnd
 
 Section "Pairfall"
-  SetOutPath "$INSTDIR"
   ; The program first, and only where it can be replaced: a game started
   ; while the pages were shown is asked about again, and until the new
   ; program is in place nothing of the old install has changed.
   SetOverwrite try
   ${Do}
     Call CloseTheGame
+    SetOutPath "$INSTDIR"
     ClearErrors
     File "${PAYLOAD}/pairfall.exe"
     ${IfNot} ${Errors}

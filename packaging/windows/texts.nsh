@@ -1,8 +1,10 @@
-; The installer's own texts in the game's languages (NSIS's language files
-; give the rest).  Included by pairfall.nsi after its MUI_LANGUAGE lines.
-; Each language as Windows and NSIS speak it to the user there: German
-; "Installation", French, Spanish and German polite forms, Italian's
-; infinitive, Polish, Swedish and Brazilian Portuguese as the game says it.
+; The installer's own texts in the game's nine languages; NSIS's language
+; files give the rest.  Included by pairfall.nsi after its MUI_LANGUAGE
+; lines; makensis -WX (scripts/package-windows) stops on a text missing in
+; any language.  Worded as NSIS's pages around them are: German says
+; "Installation" where English says Setup; German, French, Spanish and Dutch
+; address the player politely, Italian gives instructions in the infinitive,
+; and Polish, Swedish and Brazilian Portuguese speak as the game does.
 
 LangString GameRunningInstall ${LANG_ENGLISH} "Pairfall is running. Close the game, then try again.$\r$\n$\r$\nIf you cancel, Setup ends without changing anything."
 LangString GameRunningInstall ${LANG_GERMAN} "Pairfall läuft noch. Beenden Sie das Spiel und versuchen Sie es dann erneut.$\r$\n$\r$\nWenn Sie abbrechen, wird die Installation ohne Änderungen beendet."

@@ -11,7 +11,8 @@
 #     and its uninstall entry as they were;
 #   - the game closed, Retry goes on to the installer's pages; while they are
 #     open a second installer (and the uninstaller) says that one runs and
-#     ends with status 4;
+#     ends with status 4; a game started meanwhile is asked about at Install,
+#     and Cancel there leaves the install as it was;
 #   - the upgrade with the game closed puts the new program in place and
 #     keeps the statistics and the window position: the new game opens where
 #     the old one was;
@@ -136,6 +137,20 @@ end_status() { # pid -> status: its exit status once it has ended within 30 s
     wait_for_end "$1" || return 0
     wait "$1"
     status=$?
+}
+window_pixels() { # window-id -> a checksum of what it shows
+    import -window "$1" rgb:- 2> /dev/null | md5sum
+}
+settled_pixels() { # window-id -> its checksum once two looks 0.2 s apart agree, within 10 s
+    local last now
+    last="$(window_pixels "$1")"
+    for _ in $(seq 50); do
+        sleep 0.2
+        now="$(window_pixels "$1")"
+        [ "$now" = "$last" ] && break
+        last="$now"
+    done
+    echo "$now"
 }
 press() { # window-id key...
     xdotool windowfocus --sync "$1" && xdotool key "${@:2}"
@@ -271,13 +286,29 @@ end_status "$second_pid"
 status=$?
 [ "$status" = 4 ] || fail "the uninstaller during an install ended with status $status, not 4"
 unchanged "a second installer and the uninstaller"
-# Cancel on the pages, and Yes to "Are you sure you want to quit?".
-press "$pages" Escape
-box="$(wait_for_window "Pairfall Setup" "$setup_pid" small)" || fail "Cancel on the installer's pages asked nothing"
-press "$box" Return
+# A game started while the pages are open is asked about when Install is
+# pressed, before a file is copied.  The buttons by their access keys,
+# wherever the focus is on the page: I &Agree, then &Install.
+start_game "$program"
+# The new game is Wine's foreground window now, and covers the pages' left:
+# a click on the right of their header (no control there) brings them
+# forward for the keys.
+eval "$(xdotool getwindowgeometry --shell "$pages")"
+xdotool mousemove $((X + WIDTH - 150)) $((Y + 15)) click 1
+page="$(settled_pixels "$pages")"
+xdotool key alt+a
+for _ in $(seq 100); do
+    [ "$(window_pixels "$pages")" != "$page" ] && break
+    sleep 0.1
+done
+[ "$(settled_pixels "$pages")" != "$page" ] || fail "I Agree did not turn the installer's page"
+xdotool key alt+i
+box="$(wait_for_window "Pairfall Setup" "$setup_pid" small)" || fail "Install asked nothing about the game started meanwhile"
+press "$box" Escape
 end_status "$setup_pid"
-[ "$status" = 1 ] || fail "the installer's pages, cancelled, ended with status $status, not 1"
-unchanged "the installer's pages, cancelled"
+[ "$status" = 3 ] || fail "Cancel on the question at Install ended the installer with status $status, not 3"
+unchanged "the installer stopped at Install"
+exit_game
 
 echo "== The upgrade"
 "$wine" "$installer" /S > "$work/setup.log" 2>&1 || fail "the upgrade with the game closed ended with status $?"
@@ -322,4 +353,4 @@ status=$?
 [ "$status" = 3 ] || fail "the uninstaller with /S, run in place, ended with status $status, not 3, while an unmarked pairfall.exe runs"
 unchanged "the installer and the uninstaller with /S"
 
-echo "1 passed, 0 failed: with the game running the installer (/S: status 3; asked in nine languages and cancelled) and the uninstaller (/S, in place: status 3; asked and cancelled) changed nothing; Retry with the game closed went on; a second installer and the uninstaller meanwhile said so (status 4); the upgrade from 0.9.0 kept the statistics and the window position; a copy run from elsewhere, and an unmarked program in pairfall.exe's place, held the installer back"
+echo "1 passed, 0 failed: with the game running the installer (/S: status 3; asked in nine languages and cancelled) and the uninstaller (/S, in place: status 3; asked and cancelled) changed nothing; Retry with the game closed went on, and a game started meanwhile was asked about at Install; a second installer and the uninstaller meanwhile said so (status 4); the upgrade from 0.9.0 kept the statistics and the window position; a copy run from elsewhere, and an unmarked program in pairfall.exe's place, held the installer back"
