@@ -41,8 +41,8 @@ wine_tool() { # name: Debian's /usr/lib/wine/NAME (--no-install-recommends), or 
 }
 wine="$(wine_tool wine64)" || missing "Wine is not installed (Debian package wine64; scripts/setup.sh installs it)"
 wineserver="$(wine_tool wineserver)" || missing "Wine's wineserver is not installed (Debian package wine64; scripts/setup.sh installs it)"
-for tool in Xvfb xdotool import makensis; do
-    command -v "$tool" > /dev/null || missing "$tool is not installed (scripts/setup.sh installs xvfb, xdotool, imagemagick and nsis)"
+for tool in Xvfb xdotool import makensis pgrep; do
+    command -v "$tool" > /dev/null || missing "$tool is not installed (scripts/setup.sh installs xvfb, xdotool, imagemagick, nsis and procps)"
 done
 nsis_languages="/usr/share/nsis/Contrib/Language files"
 [ -f "$nsis_languages/German.nlf" ] || missing "NSIS's language files are not in $nsis_languages (Debian package nsis)"
