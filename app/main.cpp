@@ -15,8 +15,16 @@
 #include <QApplication>
 #include <QLocale>
 
+#ifdef _WIN32
+#include "platform/RunningMark.h"
+#endif
+
 int main(int argc, char* argv[])
 {
+#ifdef _WIN32
+    // First of all, so the installer does not replace a program file in use.
+    const pairfall::RunningMark running;
+#endif
     pairfall::KeepScaleFactorAtLeastOne();
     // The platform's store, or the INI file PAIRFALL_SETTINGS_FILE names.
     const pairfall::SettingsLocation settings = pairfall::SettingsLocation::FromEnvironment();

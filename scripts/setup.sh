@@ -51,7 +51,8 @@ PAIRFALL_TEST_PACKAGES=(python3 libgtest-dev clang-format xvfb xauth xdotool ima
 #   unzip                  the zip's folder unpacked for the run at 192 dpi
 #   python3                the installed game's run reads the German texts from their .ts file
 #   binutils               strings, to find paths of this machine in pairfall.exe
-PAIRFALL_WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix qt6-tools-dev qt6-l10n-tools googletest wine64 xvfb xdotool imagemagick fonts-wine unzip python3 binutils)
+#   procps                 pgrep, which finds the uninstaller's copy of itself under Wine
+PAIRFALL_WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix qt6-tools-dev qt6-l10n-tools googletest wine64 xvfb xdotool imagemagick fonts-wine unzip python3 binutils procps)
 
 # What building Qt for Windows from Debian's source needs (scripts/build-qt-windows):
 #   dpkg-dev               apt-get source unpacks and patches with dpkg-source

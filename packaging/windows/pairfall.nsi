@@ -19,6 +19,15 @@ ManifestDPIAware true
 
 !define PUBLISHER "The Pairfall developers"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Pairfall"
+; The game holds this while it runs (platform/RunningMark.h names it too).
+!define RUNNING_MARK "Local\Pairfall-running"
+; Held by a running installer or uninstaller.  "Global\": the program folder
+; is one for the whole machine, whoever is logged on.
+!define SETUP_MARK "Global\Pairfall-setup"
+; Exit codes besides NSIS's own (1: cancelled on a page, 2: aborted).
+!define EXIT_GAME_RUNNING 3
+!define EXIT_SETUP_RUNNING 4
+!define EXIT_NOT_WRITABLE 5
 
 Name "Pairfall"
 OutFile "${OUTFILE}"
@@ -37,6 +46,7 @@ VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
+!include "LogicLib.nsh"
 
 !define MUI_ICON "pairfall.ico"
 !define MUI_UNICON "pairfall.ico"
@@ -50,22 +60,113 @@ VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 
+; The game's languages, in NSIS's own words.  Without a choice offered,
+; the installer speaks the user's display language where it is one of
+; these, and English otherwise (the first).
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "Spanish"
+!insertmacro MUI_LANGUAGE "Italian"
+!insertmacro MUI_LANGUAGE "Dutch"
+!insertmacro MUI_LANGUAGE "PortugueseBR"
+!insertmacro MUI_LANGUAGE "Polish"
+!insertmacro MUI_LANGUAGE "Swedish"
+!include /CHARSET=UTF8 "texts.nsh"
+
+; One installer or uninstaller at a time: the mark is held until this
+; process ends.  Where it is there already, another one runs.  Where it
+; cannot be made at all (a user without the right to global names, who
+; cannot install for the machine either) there is no guard.
+!macro ONE_SETUP_AT_A_TIME
+  System::Call 'kernel32::CreateMutexW(p 0, i 0, w "${SETUP_MARK}") p .r0 ?e'
+  Pop $1
+  ${If} $0 P<> 0
+  ${AndIf} $1 = 183 ; ERROR_ALREADY_EXISTS
+    MessageBox MB_OK|MB_ICONEXCLAMATION "$(SetupRunning)" /SD IDOK
+    SetErrorLevel ${EXIT_SETUP_RUNNING}
+    Quit
+  ${EndIf}
+!macroend
+
+!macro GAME_CHECKS un question
+; Pushes 1 while the game runs: its mark is there, or (a copy from before
+; the mark, or one in another session) its program file is in use.
+Function ${un}GameRuns
+  System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${RUNNING_MARK}") p .r0' ; SYNCHRONIZE
+  ${If} $0 P<> 0
+    System::Call 'kernel32::CloseHandle(p r0)'
+    Push 1
+    Return
+  ${EndIf}
+  ${If} ${FileExists} "$INSTDIR\pairfall.exe"
+    ClearErrors
+    FileOpen $0 "$INSTDIR\pairfall.exe" a
+    ${If} ${Errors}
+      Push 1
+      Return
+    ${EndIf}
+    FileClose $0
+  ${EndIf}
+  Push 0
+FunctionEnd
+
+; Returns once the game is closed; asks the player to close it meanwhile.
+; A cancel (and /S, which cannot ask) ends here, before anything changed.
+Function ${un}CloseTheGame
+  ${Do}
+    Call ${un}GameRuns
+    Pop $0
+    ${If} $0 = 0
+      Return
+    ${EndIf}
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(${question})" /SD IDCANCEL IDRETRY retry
+    SetErrorLevel ${EXIT_GAME_RUNNING}
+    Quit
+    retry:
+  ${Loop}
+FunctionEnd
+!macroend
+!insertmacro GAME_CHECKS "" GameRunningInstall
+!insertmacro GAME_CHECKS "un." GameRunningUninstall
 
 ; For every user of the machine: the Start menu of all users.
 Function .onInit
   SetRegView 64
   SetShellVarContext all
+  !insertmacro ONE_SETUP_AT_A_TIME
+  Call CloseTheGame
 FunctionEnd
 
 Function un.onInit
   SetRegView 64
   SetShellVarContext all
+  !insertmacro ONE_SETUP_AT_A_TIME
+  Call un.CloseTheGame
 FunctionEnd
 
 Section "Pairfall"
-  SetOutPath "$INSTDIR"
-  File "${PAYLOAD}/pairfall.exe"
+  ; The program first, and only where it can be replaced: a game started
+  ; while the pages were shown is asked about again, and until the new
+  ; program is in place nothing of the old install has changed.
+  SetOverwrite try
+  ${Do}
+    Call CloseTheGame
+    SetOutPath "$INSTDIR"
+    ClearErrors
+    File "${PAYLOAD}/pairfall.exe"
+    ${IfNot} ${Errors}
+      ${Break}
+    ${EndIf}
+    Call GameRuns
+    Pop $0
+    ${If} $0 = 0
+      MessageBox MB_OK|MB_ICONSTOP "$(NotReplaced)" /SD IDOK
+      SetErrorLevel ${EXIT_NOT_WRITABLE}
+      Quit
+    ${EndIf}
+  ${Loop}
+  SetOverwrite on
   SetOutPath "$INSTDIR\pictures"
   File "${PAYLOAD}/pictures/*.bmp"
   SetOutPath "$INSTDIR\translations"
@@ -93,10 +194,26 @@ SectionEnd
 
 ; Takes away what the installer put in place and nothing else: the player's
 ; statistics and window position (HKCU\Software\Pairfall) stay, and so does
-; any file of the player's in the program's folders.
+; any file of the player's in the program's folders.  An upgrade runs no
+; uninstaller: the new files go over the old ones.
 Section "Uninstall"
+  ; The program first: while it cannot go, nothing goes, the uninstall
+  ; entry least of all.
+  ${Do}
+    Call un.CloseTheGame
+    Delete "$INSTDIR\pairfall.exe"
+    ${IfNot} ${FileExists} "$INSTDIR\pairfall.exe"
+      ${Break}
+    ${EndIf}
+    Call un.GameRuns
+    Pop $0
+    ${If} $0 = 0
+      MessageBox MB_OK|MB_ICONSTOP "$(NotRemoved)" /SD IDOK
+      SetErrorLevel ${EXIT_NOT_WRITABLE}
+      Quit
+    ${EndIf}
+  ${Loop}
   Delete "$SMPROGRAMS\Pairfall.lnk"
-  Delete "$INSTDIR\pairfall.exe"
   Delete "$INSTDIR\pictures\*.bmp"
   Delete "$INSTDIR\translations\*.qm"
   RMDir /r "$INSTDIR\licenses"

@@ -14,6 +14,8 @@
 #     exits by the German access keys;
 #   - a silent uninstall takes the program away and leaves the statistics.
 #   windows_end_to_end.sh INSTALLER [LINUX_PAIRFALL]
+# PAIRFALL_TESTED_PROGRAM, if set, names the pairfall.exe the installed one
+# must be byte for byte (scripts/test-windows: the tested build's, stripped).
 # With the Linux pairfall given, its table is the reference; without it, each
 # place is compared with pictures/69.bmp and the green around them is checked.
 set -uo pipefail
@@ -176,6 +178,9 @@ for id in 69 $(seq 52); do
     cmp -s "$folder/pictures/$id.bmp" "$pictures/$id.bmp" && cmp -s "$folder/pictures/$id@2x.bmp" "$pictures/$id@2x.bmp" \
         || fail "pictures\\$id.bmp or $id@2x.bmp is not the repository's"
 done
+if [ -n "${PAIRFALL_TESTED_PROGRAM:-}" ]; then
+    cmp -s "$folder/pairfall.exe" "$PAIRFALL_TESTED_PROGRAM" || fail "the installed pairfall.exe is not the tested one, $PAIRFALL_TESTED_PROGRAM"
+fi
 [ -f "$folder/licenses/Pairfall.txt" ] || fail "the licence is not in C:\\Program Files\\Pairfall\\licenses"
 [ -f "$shortcut" ] || fail "there is no Start-menu shortcut Pairfall"
 for value in DisplayName DisplayVersion Publisher DisplayIcon UninstallString QuietUninstallString InstallLocation; do
