@@ -28,56 +28,20 @@ skip() {
     echo "SKIPPED: $*"
     exit 77
 }
-missing() {
-    echo "FAILED: $*"
-    exit 1
-}
 [ -n "$installer" ] && [ -f "$installer" ] || skip "no installer at '$installer' (scripts/package-windows makes it)"
 installer="$(cd "$(dirname "$installer")" && pwd)/$(basename "$installer")"
-wine_tool() { # name: Debian's /usr/lib/wine/NAME (--no-install-recommends), or NAME on PATH
-    if [ -x "/usr/lib/wine/$1" ]; then echo "/usr/lib/wine/$1"; else command -v "$1"; fi
-}
-wine="$(wine_tool wine64)" || missing "Wine is not installed (Debian package wine64; scripts/setup.sh installs it)"
-wineserver="$(wine_tool wineserver)" || missing "Wine's wineserver is not installed (Debian package wine64; scripts/setup.sh installs it)"
-for tool in Xvfb xdotool import convert compare; do
-    command -v "$tool" > /dev/null || missing "$tool is not installed (scripts/setup.sh installs xvfb, xdotool and imagemagick)"
-done
-
-work="$(mktemp -d)"
-xvfb_pid=""
+source "$(dirname "${BASH_SOURCE[0]}")/wine_session.sh"
+need_tools "xvfb, xdotool and imagemagick" Xvfb xdotool import convert compare
+failure_shot=pairfall-windows-e2e-failure.png
 game_pid=""
 linux_pid=""
-cleanup() {
+stop_programs() {
     [ -n "$game_pid" ] && kill "$game_pid" 2> /dev/null
     [ -n "$linux_pid" ] && kill "$linux_pid" 2> /dev/null
-    "$wineserver" -k 2> /dev/null
-    "$wineserver" -w 2> /dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2> /dev/null
-    rm -rf "$work"
 }
-trap cleanup EXIT
-fail() {
-    echo "FAILED: $*"
-    local saved="${TMPDIR:-/tmp}/pairfall-windows-e2e-failure.png"
-    import -window root "$saved" 2> /dev/null && echo "screen saved to $saved"
-    exit 1
-}
-
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all LC_ALL=C.UTF-8
-# No Mono or Gecko installer, no menu entries written into the home folder.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || { echo "FAILED: Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -1 "$work/display")"
-for _ in $(seq 100); do xdotool getmouselocation > /dev/null 2>&1 && break; sleep 0.05; done
-
-"$wine" wineboot --init > "$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log"; fail "Wine could not make its prefix"; }
+start_x_server 1280x1024 -dpi 96
 # 96 dpi, 100 %: Qt's scale 1.
-"$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f > /dev/null 2>&1 || fail "could not set Wine's dpi"
+make_wine_prefix 96
 
 drive_c="$WINEPREFIX/drive_c"
 folder="$drive_c/Program Files/Pairfall"

@@ -22,54 +22,25 @@ installer="${1:-}"
 qt_folder="${2:-}"
 build_folder="${3:-}"
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/wine_session.sh"
 
 skip() {
     echo "SKIPPED: $*"
     exit 77
 }
-missing() {
-    echo "FAILED: $*"
-    exit 1
-}
 [ -n "$installer" ] && [ -f "$installer" ] || skip "no installer at '$installer' (scripts/package-windows makes it)"
 [ -n "$qt_folder" ] && [ -d "$qt_folder" ] || missing "no Qt for Windows folder at '$qt_folder' (scripts/build-qt-windows prints it)"
 installer="$(cd "$(dirname "$installer")" && pwd)/$(basename "$installer")"
 qt_folder="$(cd "$qt_folder" && pwd)"
-wine=/usr/lib/wine/wine64
-[ -x "$wine" ] || wine="$(command -v wine64)" || missing "Wine is not installed (Debian package wine64; scripts/setup.sh installs it)"
-wineserver=/usr/lib/wine/wineserver
-[ -x "$wineserver" ] || wineserver="$(command -v wineserver)" || missing "Wine's wineserver is not installed (scripts/setup.sh installs it)"
-for tool in Xvfb xdotool import compare strings; do
-    command -v "$tool" > /dev/null || missing "$tool is not installed (scripts/setup.sh installs xvfb, xdotool, imagemagick and binutils)"
-done
-
-work="$(mktemp -d)"
-xvfb_pid=""
+need_tools "xvfb, xdotool, imagemagick and binutils" Xvfb xdotool import compare strings
 game_pid=""
-cleanup() {
+stop_programs() {
     [ -n "$game_pid" ] && kill "$game_pid" 2> /dev/null
-    "$wineserver" -k 2> /dev/null
-    "$wineserver" -w 2> /dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2> /dev/null
-    rm -rf "$work"
 }
-trap cleanup EXIT
-fail() {
-    echo "FAILED: $*"
-    exit 1
-}
-
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all LC_ALL=C.UTF-8
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR QT_PLUGIN_PATH QT_LOGGING_RULES QT_LOGGING_CONF
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -1 "$work/display")"
-
-"$wine" wineboot --init > "$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log"; fail "Wine could not make its prefix"; }
-"$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f > /dev/null 2>&1 || fail "could not set Wine's dpi"
+# Nothing of the user's own reaches Qt.
+unset QT_PLUGIN_PATH QT_LOGGING_RULES QT_LOGGING_CONF
+start_x_server 1280x1024 -dpi 96
+make_wine_prefix 96
 "$wine" "$installer" /S > "$work/setup.log" 2>&1 || fail "the installer ended with status $? (its output: $(cat "$work/setup.log"))"
 drive_c="$WINEPREFIX/drive_c"
 folder="$drive_c/Program Files/Pairfall"

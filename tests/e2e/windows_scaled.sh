@@ -12,50 +12,17 @@ skip() {
     echo "SKIPPED: $*"
     exit 77
 }
-missing() {
-    echo "FAILED: $*"
-    exit 1
-}
 [ -n "$zip" ] && [ -f "$zip" ] || skip "no zip at '$zip' (scripts/package-windows makes it)"
-wine=/usr/lib/wine/wine64
-[ -x "$wine" ] || wine="$(command -v wine64)" || missing "Wine is not installed (Debian package wine64; scripts/setup.sh installs it)"
-wineserver=/usr/lib/wine/wineserver
-[ -x "$wineserver" ] || wineserver="$(command -v wineserver)" || missing "Wine's wineserver is not installed (scripts/setup.sh installs it)"
-for tool in Xvfb xdotool import convert compare; do
-    command -v "$tool" > /dev/null || missing "$tool is not installed (scripts/setup.sh installs xvfb, xdotool and imagemagick)"
-done
-command -v unzip > /dev/null || missing "unzip is not installed (scripts/setup.sh installs it)"
-
-work="$(mktemp -d)"
-xvfb_pid=""
+source "$(dirname "${BASH_SOURCE[0]}")/wine_session.sh"
+need_tools "xvfb, xdotool and imagemagick" Xvfb xdotool import convert compare
+need_tools unzip unzip
+failure_shot=pairfall-windows-scaled-failure.png
 game_pid=""
-cleanup() {
+stop_programs() {
     [ -n "$game_pid" ] && kill "$game_pid" 2> /dev/null
-    "$wineserver" -k 2> /dev/null
-    "$wineserver" -w 2> /dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2> /dev/null
-    rm -rf "$work"
 }
-trap cleanup EXIT
-fail() {
-    echo "FAILED: $*"
-    local saved="${TMPDIR:-/tmp}/pairfall-windows-scaled-failure.png"
-    import -window root "$saved" 2> /dev/null && echo "screen saved to $saved"
-    exit 1
-}
-
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all LC_ALL=C.UTF-8
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || { echo "FAILED: Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -1 "$work/display")"
-
-mkdir -p "$WINEPREFIX"
-"$wine" wineboot --init > "$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log"; fail "Wine could not make its prefix"; }
-"$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f > /dev/null 2>&1 || fail "could not set Wine's dpi"
+start_x_server 1600x1200
+make_wine_prefix 192
 # The new dpi is read when Wine starts again.
 "$wineserver" -k 2> /dev/null
 "$wineserver" -w 2> /dev/null

@@ -27,60 +27,28 @@ set -uo pipefail
 installer="${1:-}"
 payload="${2:-}"
 nsi="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../packaging/windows" && pwd)/pairfall.nsi"
+source "$(dirname "${BASH_SOURCE[0]}")/wine_session.sh"
 
-missing() {
-    echo "FAILED: $*"
-    exit 1
-}
 [ -n "$installer" ] && [ -f "$installer" ] || missing "no installer at '$installer' (scripts/package-windows makes it)"
 [ -n "$payload" ] && [ -f "$payload/pairfall.exe" ] || missing "no payload folder with pairfall.exe at '$payload'"
 installer="$(cd "$(dirname "$installer")" && pwd)/$(basename "$installer")"
 payload="$(cd "$payload" && pwd)"
-wine_tool() { # name: Debian's /usr/lib/wine/NAME (--no-install-recommends), or NAME on PATH
-    if [ -x "/usr/lib/wine/$1" ]; then echo "/usr/lib/wine/$1"; else command -v "$1"; fi
-}
-wine="$(wine_tool wine64)" || missing "Wine is not installed (Debian package wine64; scripts/setup.sh installs it)"
-wineserver="$(wine_tool wineserver)" || missing "Wine's wineserver is not installed (Debian package wine64; scripts/setup.sh installs it)"
-for tool in Xvfb xdotool import makensis pgrep; do
-    command -v "$tool" > /dev/null || missing "$tool is not installed (scripts/setup.sh installs xvfb, xdotool, imagemagick, nsis and procps)"
-done
+need_tools "xvfb, xdotool, imagemagick, nsis and procps" Xvfb xdotool import makensis pgrep
 nsis_languages="/usr/share/nsis/Contrib/Language files"
 [ -f "$nsis_languages/German.nlf" ] || missing "NSIS's language files are not in $nsis_languages (Debian package nsis)"
 
-work="$(mktemp -d)"
-xvfb_pid=""
+failure_shot=pairfall-windows-setup-failure.png
 pids=()
-cleanup() {
+stop_programs() {
     for pid in "${pids[@]}"; do kill "$pid" 2> /dev/null; done
-    "$wineserver" -k 2> /dev/null
-    "$wineserver" -w 2> /dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2> /dev/null
-    rm -rf "$work"
 }
-trap cleanup EXIT
-fail() {
-    echo "FAILED: $*"
-    local saved="${TMPDIR:-/tmp}/pairfall-windows-setup-failure.png"
-    import -window root "$saved" 2> /dev/null && echo "screen saved to $saved"
-    exit 1
-}
-
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all LC_ALL=C.UTF-8
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR
 
 echo "== An older version, 0.9.0, made from the same payload"
 makensis -V1 -X"SetCompressor /FINAL zlib" -DVERSION=0.9.0 -DPAYLOAD="$payload" -DOUTFILE="$work/old-setup.exe" "$nsi" > "$work/makensis.log" 2>&1 \
     || { cat "$work/makensis.log"; missing "makensis could not make the older installer"; }
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || missing "Xvfb did not start"
-export DISPLAY=":$(head -1 "$work/display")"
-for _ in $(seq 100); do xdotool getmouselocation > /dev/null 2>&1 && break; sleep 0.05; done
-"$wine" wineboot --init > "$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log"; fail "Wine could not make its prefix"; }
-"$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f > /dev/null 2>&1 || fail "could not set Wine's dpi"
+start_x_server 1280x1024 -dpi 96
+make_wine_prefix 96
 
 drive_c="$WINEPREFIX/drive_c"
 folder="$drive_c/Program Files/Pairfall"
