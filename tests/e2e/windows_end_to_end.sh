@@ -43,12 +43,6 @@ start_x_server 1280x1024 -dpi 96
 # 96 dpi, 100 %: Qt's scale 1.
 make_wine_prefix 96
 
-drive_c="$WINEPREFIX/drive_c"
-folder="$drive_c/Program Files/Pairfall"
-shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Pairfall.lnk"
-uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pairfall'
-settings_key='HKCU\Software\Pairfall\Pairfall'
-program='C:\Program Files\Pairfall\pairfall.exe'
 
 # What reg query says of one value: "REG_SZ 1000", or nothing.
 registry_value() { # key name

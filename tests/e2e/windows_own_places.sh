@@ -42,8 +42,6 @@ unset QT_PLUGIN_PATH QT_LOGGING_RULES QT_LOGGING_CONF
 start_x_server 1280x1024 -dpi 96
 make_wine_prefix 96
 "$wine" "$installer" /S > "$work/setup.log" 2>&1 || fail "the installer ended with status $? (its output: $(cat "$work/setup.log"))"
-drive_c="$WINEPREFIX/drive_c"
-folder="$drive_c/Program Files/Pairfall"
 [ -f "$folder/pairfall.exe" ] || fail "pairfall.exe is not in C:\\Program Files\\Pairfall"
 profile="$("$wine" cmd /c 'echo %USERPROFILE%' 2> /dev/null | tr -d '\r')"
 [[ "$profile" =~ ^C:\\users\\[^\\]+$ ]] || fail "Wine names the user's profile '$profile'"

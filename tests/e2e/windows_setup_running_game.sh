@@ -50,12 +50,6 @@ makensis -V1 -X"SetCompressor /FINAL zlib" -DVERSION=0.9.0 -DPAYLOAD="$payload" 
 start_x_server 1280x1024 -dpi 96
 make_wine_prefix 96
 
-drive_c="$WINEPREFIX/drive_c"
-folder="$drive_c/Program Files/Pairfall"
-shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Pairfall.lnk"
-uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pairfall'
-settings_key='HKCU\Software\Pairfall\Pairfall'
-program='C:\Program Files\Pairfall\pairfall.exe'
 uninstaller='C:\Program Files\Pairfall\uninstall.exe'
 
 registry_value() { # key name -> "REG_SZ 1000", or nothing

@@ -1,9 +1,10 @@
 # Sourced by the end-to-end scripts that run the Windows program under Wine:
 # finds Wine, checks the tools a script names, and gives it a headless X
 # server and a Wine prefix of its own, away from the user's.  Sets $work (a
-# temporary folder), $wine, $wineserver, WINEPREFIX and DISPLAY; all started
-# here ends with the script, after the script's own stop_programs, if it has
-# one.  fail() saves the screen as $failure_shot, when the script sets it.
+# temporary folder), $wine, $wineserver, WINEPREFIX, DISPLAY and the installed
+# game's places ($folder, $program...); all started here ends with the script,
+# after the script's own stop_programs, if it has one.  fail() saves the
+# screen as $failure_shot, when the script sets it.
 missing() {
     echo "FAILED: $*"
     exit 1
@@ -46,6 +47,15 @@ export WINEPREFIX="$work/prefix" WINEDEBUG=-all LC_ALL=C.UTF-8
 # No Mono or Gecko installer, no menu entries written into the home folder.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR
+
+# Where the installer puts the game, its shortcut and its uninstall entry, and
+# where the game keeps its settings.
+drive_c="$WINEPREFIX/drive_c"
+folder="$drive_c/Program Files/Pairfall"
+shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Pairfall.lnk"
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pairfall'
+settings_key='HKCU\Software\Pairfall\Pairfall'
+program='C:\Program Files\Pairfall\pairfall.exe'
 
 # A headless X server of that size, with the given options.
 start_x_server() { # WIDTHxHEIGHT [Xvfb options...]
