@@ -14,6 +14,7 @@ wine_tool() { # name: Debian's /usr/lib/wine/NAME (--no-install-recommends), or 
 }
 wine="$(wine_tool wine64)" || missing "Wine is not installed (Debian package wine64; scripts/setup.sh installs it)"
 wineserver="$(wine_tool wineserver)" || missing "Wine's wineserver is not installed (Debian package wine64; scripts/setup.sh installs it)"
+wine_run="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../scripts" && pwd)/wine-run"
 # Each tool, or a failure naming the packages scripts/setup.sh installs for them.
 need_tools() { # "packages" tool...
     local packages="$1"
@@ -69,12 +70,27 @@ start_x_server() { # WIDTHxHEIGHT [Xvfb options...]
     for _ in $(seq 100); do xdotool getmouselocation > /dev/null 2>&1 && break; sleep 0.05; done
 }
 
+# A command of the set-up under Wine, started again only where Wine itself
+# failed to start it (scripts/wine-run, which says so); its output is kept in
+# $work/NAME.log, and a retry is told here.
+wine_setup() { # NAME command...
+    local log="$work/$1.log"
+    shift
+    "$wine_run" "$wine" "$@" > "$log" 2>&1
+    local status=$?
+    grep '^RETRIED' "$log"
+    return "$status"
+}
+
 # The prefix, its screen at the given dpi.
 make_wine_prefix() { # DPI
     mkdir -p "$WINEPREFIX"
-    "$wine" wineboot --init > "$work/wineboot.log" 2>&1 || {
+    wine_setup wineboot wineboot --init || {
         cat "$work/wineboot.log"
         fail "Wine could not make its prefix"
     }
-    "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f > /dev/null 2>&1 || fail "could not set Wine's dpi"
+    wine_setup dpi reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f || {
+        cat "$work/dpi.log"
+        fail "could not set Wine's dpi"
+    }
 }
