@@ -44,10 +44,6 @@ start_x_server 1280x1024 -dpi 96
 make_wine_prefix 96
 
 
-# What reg query says of one value: "REG_SZ 1000", or nothing.
-registry_value() { # key name
-    "$wine" reg query "$1" /v "$2" 2> /dev/null | tr -d '\r' | sed -n "s/^    $2    \(REG_[A-Z_]*\)    \(.*\)\$/\1 \2/p"
-}
 
 wait_for_window() { # title [pid] -> the id of its visible window
     for _ in $(seq 300); do
@@ -57,10 +53,6 @@ wait_for_window() { # title [pid] -> the id of its visible window
         [ -n "${2:-}" ] && ! kill -0 "$2" 2> /dev/null && return 1
         sleep 0.1
     done
-    return 1
-}
-wait_for_end() { # pid: true once it has ended, within 20 s
-    for _ in $(seq 200); do kill -0 "$1" 2> /dev/null || return 0; sleep 0.1; done
     return 1
 }
 

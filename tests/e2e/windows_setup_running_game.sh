@@ -52,9 +52,6 @@ make_wine_prefix 96
 
 uninstaller='C:\Program Files\Pairfall\uninstall.exe'
 
-registry_value() { # key name -> "REG_SZ 1000", or nothing
-    "$wine" reg query "$1" /v "$2" 2> /dev/null | tr -d '\r' | sed -n "s/^    $2    \(REG_[A-Z_]*\)    \(.*\)\$/\1 \2/p"
-}
 # Everything an install is: each file with its checksum, the shortcut, the
 # uninstall entry.
 install_state() {
@@ -88,10 +85,6 @@ wait_for_window() { # title-pattern pid [small|large] -> the id of its visible w
         kill -0 "$2" 2> /dev/null || return 1
         sleep 0.1
     done
-    return 1
-}
-wait_for_end() { # pid: true once it has ended, within 30 s
-    for _ in $(seq 300); do kill -0 "$1" 2> /dev/null || return 0; sleep 0.1; done
     return 1
 }
 end_status() { # pid -> status: its exit status once it has ended within 30 s

@@ -58,6 +58,16 @@ uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pairfall
 settings_key='HKCU\Software\Pairfall\Pairfall'
 program='C:\Program Files\Pairfall\pairfall.exe'
 
+# What reg query says of one value: "REG_SZ 1000", or nothing.
+registry_value() { # key name
+    "$wine" reg query "$1" /v "$2" 2> /dev/null | tr -d '\r' | sed -n "s/^    $2    \(REG_[A-Z_]*\)    \(.*\)\$/\1 \2/p"
+}
+
+wait_for_end() { # pid: true once it has ended, within 30 s
+    for _ in $(seq 300); do kill -0 "$1" 2> /dev/null || return 0; sleep 0.1; done
+    return 1
+}
+
 # A headless X server of that size, with the given options.
 start_x_server() { # WIDTHxHEIGHT [Xvfb options...]
     local size="$1"
