@@ -28,9 +28,6 @@ int main(int argc, char* argv[])
     pairfall::KeepScaleFactorAtLeastOne();
     // The platform's store, or the INI file PAIRFALL_SETTINGS_FILE names.
     const pairfall::SettingsLocation settings = pairfall::SettingsLocation::FromEnvironment();
-    // A later start hands over to the running copy before the store is opened.
-    pairfall::SingleInstance copy(settings);
-    copy.BeginClaim();
     QApplication app(argc, argv);
     // The store is named after these: $XDG_CONFIG_HOME/Pairfall/Pairfall.conf,
     // HKEY_CURRENT_USER\Software\Pairfall\Pairfall.
@@ -42,6 +39,8 @@ int main(int argc, char* argv[])
     // Before the single-copy check, whose box speaks the player's language too.
     pairfall::InstallTranslations(QLocale::system().uiLanguages(), pairfall::TranslationsFolder(QCoreApplication::applicationDirPath()));
 
+    // A later start hands over to the running copy before the store is opened.
+    pairfall::SingleInstance copy(settings);
     pairfall::QtMessageBoxService boxes;
     switch (copy.Claim()) {
     case pairfall::SingleInstance::Start::First:
@@ -55,7 +54,7 @@ int main(int argc, char* argv[])
     }
 
     // Decoded while the window is made, which shows it.
-    pairfall::BeginProgramIcon();
+    const pairfall::ProgramIconDecoding icon;
     pairfall::QtSettingsStore store(settings);
     pairfall::ClockRandomSource random;
     pairfall::PlatformHelpViewer help;

@@ -2,12 +2,8 @@
 
 #include "art/IconArt.h"
 
-#include <QImage>
 #include <QPixmap>
 #include <QString>
-
-#include <future>
-#include <vector>
 
 // Outside any namespace: Q_INIT_RESOURCE declares the global function that
 // rcc generates.  The resources live in a static library, and naming them
@@ -35,25 +31,31 @@ std::vector<QImage> DecodeIconImages()
     return images;
 }
 
-std::future<std::vector<QImage>>& Decoding()
-{
-    static std::future<std::vector<QImage>> decoding;
-    return decoding;
-}
+// Only the main thread makes, reads and ends it.
+ProgramIconDecoding* g_decoding = nullptr;
 
 }
 
-void BeginProgramIcon()
+ProgramIconDecoding::ProgramIconDecoding()
 {
     RegisterIconResources();
-    Decoding() = std::async(std::launch::async, DecodeIconImages);
+    m_images = std::async(std::launch::async, DecodeIconImages);
+    g_decoding = this;
+}
+
+ProgramIconDecoding::~ProgramIconDecoding()
+{
+    g_decoding = nullptr;
+    if (m_images.valid())
+        m_images.wait();
 }
 
 QIcon ProgramIcon()
 {
     static const QIcon icon = [] {
         RegisterIconResources();
-        const std::vector<QImage> images = Decoding().valid() ? Decoding().get() : DecodeIconImages();
+        const bool decoded = g_decoding && g_decoding->m_images.valid();
+        const std::vector<QImage> images = decoded ? g_decoding->m_images.get() : DecodeIconImages();
         QIcon sizes;
         for (const QImage& image : images)
             sizes.addPixmap(QPixmap::fromImage(image));

@@ -1,15 +1,31 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
+
+#include <future>
+#include <vector>
 
 namespace pairfall {
 
-// Begins to decode the icon's pictures on a thread of its own, once the
-// application exists, so that the decoding overlaps the making of the main
-// window; ProgramIcon() waits for it.  Without it ProgramIcon() decodes them.
-void BeginProgramIcon();
+// Decodes the icon's pictures on a thread of its own while it lives, so that
+// the decoding overlaps the making of the main window; ProgramIcon() waits
+// for them.  Made once the application exists and ended before it, so the
+// thread never outlives the application; its end waits for the thread.
+class ProgramIconDecoding {
+public:
+    ProgramIconDecoding();
+    ~ProgramIconDecoding();
+    ProgramIconDecoding(const ProgramIconDecoding&) = delete;
+    ProgramIconDecoding& operator=(const ProgramIconDecoding&) = delete;
 
-// The program's icon, a box of playing cards, in every size it ships in.
+private:
+    friend QIcon ProgramIcon();
+    std::future<std::vector<QImage>> m_images;
+};
+
+// The program's icon, a box of playing cards, in every size it ships in:
+// from the decoding that lives, or decoded here without one.
 QIcon ProgramIcon();
 
 }

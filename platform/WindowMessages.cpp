@@ -9,6 +9,14 @@ bool AllowToComeToTheFront(std::int64_t processId)
     return AllowSetForegroundWindow(static_cast<DWORD>(processId)) != FALSE;
 }
 
+std::int64_t PipeServerProcessId(std::uintptr_t pipe)
+{
+    ULONG processId = 0;
+    if (!GetNamedPipeServerProcessId(reinterpret_cast<HANDLE>(pipe), &processId))
+        return 0;
+    return processId;
+}
+
 bool IsCloseRequest(const void* message, std::uintptr_t window)
 {
     const MSG* msg = static_cast<const MSG*>(message);

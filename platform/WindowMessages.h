@@ -1,7 +1,8 @@
 #pragma once
 
-// The Windows calls of start-up and shutdown, without Qt: bringing the
-// running copy to the front, and telling a request to close the main window.
+// The Windows calls of start-up and shutdown, without Qt: finding and
+// bringing the running copy to the front, and telling a request to close the
+// main window.
 // Only on Windows.
 
 #include <cstdint>
@@ -13,6 +14,10 @@ namespace pairfall {
 // take it before it asks that copy to come to the front.  False where
 // Windows refused (this process may not hand it on).
 bool AllowToComeToTheFront(std::int64_t processId);
+
+// GetNamedPipeServerProcessId: the process that made the server end of a
+// named pipe, given the client end's handle; 0 where Windows does not say.
+std::int64_t PipeServerProcessId(std::uintptr_t pipe);
 
 // Whether a message taken from the thread's queue or sent to a window (an
 // MSG, as Qt's native event filters get it) is WM_CLOSE for this window:

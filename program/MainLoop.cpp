@@ -96,7 +96,8 @@ int RunMainWindow(frmMain& window, SingleInstance& copy, const SettingsLocation&
 #ifdef Q_OS_WIN
     CloseRequests closing(window);
 #endif
-    // Later starts wait for the lock from the moment the shutdown begins.
+    // Later starts wait for the lock from the moment the shutdown begins,
+    // rather than be handed over to a window that is going.
     QObject::connect(&window, &frmMain::unloadBegins, &copy, &SingleInstance::StopAnswering);
     // The end of the session: on X11 Qt closes the windows itself; on Windows
     // it only announces the quit, inside WM_ENDSESSION, and the system ends
@@ -122,8 +123,6 @@ int RunMainWindow(frmMain& window, SingleInstance& copy, const SettingsLocation&
         return 0;
     }
     window.show();
-    // Until now later starts have heard that this copy is starting.
-    QTimer::singleShot(0, &copy, &SingleInstance::StartAnswering);
     const int status = QApplication::exec();
     copy.Release();
     return status;

@@ -3,11 +3,12 @@
 // For the tests that start copies of the program in processes of their own
 // (the real pairfall, and tests/window_driver): a folder of the test's that
 // holds their settings, their lock and (on Unix) their socket, found by them
-// through the environment.
+// through the environment, and what they print.
 
 #include "settings/SettingsLocation.h"
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -29,8 +30,8 @@ namespace pairfall::testing {
 // player's registry); the end-to-end runs use the platform's own store.
 class Home {
 public:
-    // The settings and the runtime folder in one: each copy of the program
-    // finds the others there.
+    // The settings, and a runtime folder as a login gives one (the copies
+    // find each other beside the settings, whatever it is).
     QProcessEnvironment Environment() const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -102,6 +103,32 @@ inline QByteArray NextLine(QProcess& process)
 inline bool Ended(QProcess& process, int msecs = 30000)
 {
     return process.state() == QProcess::NotRunning || process.waitForFinished(msecs);
+}
+
+// Lets a copy that holds its start or its shutdown go on.
+inline void GoOn(QProcess& process)
+{
+    process.write("go on\n");
+    EXPECT_TRUE(process.waitForBytesWritten(10000));
+}
+
+// The lines the copy prints up to and with this one; all it printed if it never does.
+inline QByteArrayList LinesUntil(QProcess& process, const QByteArray& last)
+{
+    QByteArrayList lines;
+    while (lines.isEmpty() || (lines.back() != last && !lines.back().isEmpty()))
+        lines.append(NextLine(process));
+    return lines;
+}
+
+// What a start comes to ("ready", "handed over", "no answer"), after what it
+// says while it waits for another copy.
+inline QByteArray Outcome(QProcess& process)
+{
+    QByteArray line = NextLine(process);
+    while (line == "waiting" || line == "asking")
+        line = NextLine(process);
+    return line;
 }
 
 inline QByteArray Contents(const QString& path)

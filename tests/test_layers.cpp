@@ -30,7 +30,7 @@ const std::map<std::string, Layer> Layers = {
     { "widgets", { { "game" }, StandardAndQt } },
     { "settings", { { "game" }, StandardAndQt } },
     { "ui", { { "widgets", "art", "platform" }, StandardAndQt } },
-    { "program", { { "ui", "settings" }, StandardAndQt + "|signal\\.h|unistd\\.h|fcntl\\.h|poll\\.h|sys/socket\\.h|sys/un\\.h" } },
+    { "program", { { "ui", "settings" }, StandardAndQt + "|signal\\.h|unistd\\.h|fcntl\\.h" } },
     { "app", { { "program" }, StandardAndQt } },
     { "tools", { { "art" }, StandardAndQt } },
     { "bench", { { "ui", "settings" }, ".+" } },

@@ -1,5 +1,7 @@
-// Start-up and shutdown in this process: the single-copy guard at a location
-// the test chooses, and the log of a session's end.
+// Start-up and shutdown: the single-copy guard at a location the test
+// chooses, against strangers at its socket and copies in processes of their
+// own, and the log of a session's end.
+#include "GameFixture.h"
 #include "ProgramCopies.h"
 #include "fakes/EventLog.h"
 #include "fakes/MemorySettingsStore.h"
@@ -13,12 +15,22 @@
 #include "widgets/ErrorLog.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QLockFile>
 #include <QRegularExpression>
+#include <QSemaphore>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
 
 using namespace pairfall;
 using namespace pairfall::testing;
@@ -56,24 +68,179 @@ TEST_F(SingleCopy, ALockLeftByARunWithThisVeryProcessIdIsTakenOverAtOnce)
 
 #ifdef Q_OS_UNIX
 
-// A later start could not find it: rather than be told that it does not answer,
-// it runs unguarded, as where no lock can be written.
-TEST_F(SingleCopy, ACopyThatCannotListenGivesItsLockUpSoALaterStartRunsAtOnce)
+// A stranger at the running copy's socket, on a thread of its own while a
+// start waits: it takes every connection and treats it as told.
+class FakePeer : public QThread {
+public:
+    using Treatment = std::function<void(QLocalSocket&, FakePeer&)>;
+
+    FakePeer(const QString& name, Treatment treat)
+        : m_name(name)
+        , m_treat(std::move(treat))
+    {
+        start();
+        m_listening.acquire();
+    }
+    ~FakePeer() override
+    {
+        requestInterruption();
+        wait();
+    }
+
+    bool Listens() const { return m_listens; }
+
+    // Sends these bytes over and over, as fast as they go, while the start listens.
+    void Flood(QLocalSocket& socket, const QByteArray& bytes)
+    {
+        while (!isInterruptionRequested() && socket.state() == QLocalSocket::ConnectedState) {
+            socket.write(bytes);
+            if (socket.state() == QLocalSocket::ConnectedState)
+                socket.waitForBytesWritten(20);
+        }
+    }
+
+private:
+    void run() override
+    {
+        QLocalServer server;
+        m_listens = server.listen(m_name);
+        m_listening.release();
+        std::vector<std::unique_ptr<QLocalSocket>> kept;
+        while (m_listens && !isInterruptionRequested()) {
+            if (!server.waitForNewConnection(20))
+                continue;
+            while (QLocalSocket* socket = server.nextPendingConnection()) {
+                kept.emplace_back(socket);
+                m_treat(*socket, *this);
+                if (socket->state() == QLocalSocket::ConnectedState)
+                    socket->waitForBytesWritten(1000);
+            }
+        }
+    }
+
+    QString m_name;
+    Treatment m_treat;
+    QSemaphore m_listening;
+    bool m_listens = false;
+};
+
+struct PeerFault {
+    const char* name;
+    FakePeer::Treatment treat;
+};
+
+// A live process of another program holds the lock, as a running copy would,
+// and a stranger answers at its socket: whatever it does, a later start ends
+// within its bound, told that the copy does not answer.
+class AStartAskingAStranger : public ::testing::TestWithParam<PeerFault> {
+protected:
+    void SetUp() override
+    {
+        holder.start("sleep", { "60" });
+        ASSERT_TRUE(holder.waitForStarted());
+        QFile lock(SingleInstance::LockFile(where));
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+        lock.write(QByteArray::number(holder.processId()) + "\nsleep\n\n");
+    }
+    void TearDown() override
+    {
+        holder.kill();
+        holder.waitForFinished();
+    }
+
+    static constexpr int BoundMs = 2000;
+    QTemporaryDir folder;
+    const SettingsLocation where = SettingsLocation::IniFile(folder.path() + "/Pairfall.ini");
+    QProcess holder;
+};
+
+TEST_P(AStartAskingAStranger, IsToldItDoesNotAnswerWithinTheBound)
 {
-    // Longer than a Unix socket's path may be.
-    const QString runtime = folder.path() + '/' + QString(120, 'r');
-    ASSERT_TRUE(QDir().mkpath(runtime));
-    QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    const QByteArray before = qgetenv("XDG_RUNTIME_DIR");
-    qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
-    SingleInstance first(where);
-    const SingleInstance::Start firstStart = first.Claim();
-    // Were the lock kept, the later start would wait for an answer and be told NoAnswer.
-    SingleInstance later(where);
-    const SingleInstance::Start laterStart = later.Claim();
-    qputenv("XDG_RUNTIME_DIR", before);
-    EXPECT_EQ(firstStart, SingleInstance::Start::First);
-    EXPECT_EQ(laterStart, SingleInstance::Start::First);
+    FakePeer peer(SingleInstance::ServerName(where), GetParam().treat);
+    ASSERT_TRUE(peer.Listens());
+    SingleInstance start(where, BoundMs);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(start.Claim(), SingleInstance::Start::NoAnswer);
+    EXPECT_GE(clock.elapsed(), BoundMs);
+    EXPECT_LT(clock.elapsed(), BoundMs + 1000);
+}
+
+INSTANTIATE_TEST_SUITE_P(, AStartAskingAStranger,
+    ::testing::Values(PeerFault { "ThatKeepsSilent", [](QLocalSocket&, FakePeer&) {} },
+        PeerFault { "ThatFloodsItWithBytes", [](QLocalSocket& socket, FakePeer& peer) { peer.Flood(socket, QByteArray(4096, 'x')); } },
+        PeerFault { "ThatFloodsItWithLines", [](QLocalSocket& socket, FakePeer& peer) { peer.Flood(socket, "starting\n"); } },
+        PeerFault { "ThatAnswersWithoutAnEnd", [](QLocalSocket& socket, FakePeer&) { socket.write("activated"); } },
+        PeerFault { "ThatAnswersAWrongLine", [](QLocalSocket& socket, FakePeer&) { socket.write("activated, I am not\n"); } },
+        PeerFault { "ThatClosesMidLine", [](QLocalSocket& socket, FakePeer&) {
+                       socket.write("activ");
+                       socket.waitForBytesWritten(1000);
+                       socket.disconnectFromServer();
+                   } }),
+    RowName);
+
+// The running copy's side: a connection that says nothing, or says too much
+// without a line's end, is closed rather than kept for ever.
+class ARunningCopy : public SingleCopy {
+protected:
+    void SetUp() override { ASSERT_EQ(copy.Claim(), SingleInstance::Start::First); }
+
+    bool DropsWithin(QLocalSocket& later, int msecs)
+    {
+        return QTest::qWaitFor([&] { return later.state() == QLocalSocket::UnconnectedState; }, msecs);
+    }
+
+    SingleInstance copy { where };
+    QLocalSocket later;
+};
+
+TEST_F(ARunningCopy, ClosesAConnectionThatStaysSilent)
+{
+    later.connectToServer(SingleInstance::ServerName(where));
+    ASSERT_TRUE(later.waitForConnected(1000));
+    EXPECT_TRUE(DropsWithin(later, 5000));
+}
+
+TEST_F(ARunningCopy, ClosesAConnectionThatSendsALineWithoutAnEnd)
+{
+    later.connectToServer(SingleInstance::ServerName(where));
+    ASSERT_TRUE(later.waitForConnected(1000));
+    later.write(QByteArray(100000, 'x'));
+    EXPECT_TRUE(DropsWithin(later, 1000));
+}
+
+// As when another account has made something at its socket's path first:
+// later starts are told that it does not answer, rather than run a second copy.
+TEST_F(SingleCopy, ACopyThatCannotListenKeepsItsLockSoALaterStartIsToldItDoesNotAnswer)
+{
+    ASSERT_TRUE(QDir().mkpath(SingleInstance::ServerName(where)));
+    Home home;
+    QProcessEnvironment environment = home.Environment();
+    environment.insert(SettingsFileVariable, where.IniFilePath());
+    QProcess first;
+    Start(first, WINDOW_DRIVER, environment, { "idle" });
+    ASSERT_TRUE(NextLine(first).startsWith("ready"));
+    QProcess later;
+    Start(later, WINDOW_DRIVER, environment, { "idle", "bound=2000" });
+    EXPECT_EQ(Outcome(later), "no answer");
+    EXPECT_EQ(first.state(), QProcess::Running);
+}
+
+// su, cron or a bare ssh session: nothing of the game's goes where every
+// user may write.  Qt's own runtime-<user> folder is Qt's.
+TEST_F(SingleCopy, ACopyWithoutARuntimeFolderMakesNothingInTheTemporaryFolder)
+{
+    Home home;
+    QTemporaryDir temporary;
+    QProcessEnvironment environment = home.Environment();
+    environment.remove("XDG_RUNTIME_DIR");
+    environment.insert("TMPDIR", temporary.path());
+    QProcess copy;
+    Start(copy, WINDOW_DRIVER, environment, { "idle" });
+    ASSERT_TRUE(NextLine(copy).startsWith("ready"));
+    QStringList made = QDir(temporary.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    made.removeIf([](const QString& name) { return name.startsWith("runtime-"); });
+    EXPECT_TRUE(made.isEmpty()) << made.join(' ').toStdString();
 }
 
 #endif

@@ -3,19 +3,22 @@
 // signals and on Windows messages: the real window, store, boxes and main
 // loop, on the pictures of the source folder, with its settings where
 // PAIRFALL_SETTINGS_FILE says (as the program's).
-//   window_driver idle | game-stats | question | behind | closing [slow-start | hung-start]
+//   window_driver idle | game-stats | question | behind | closing
+//                 [slow-start | hung-start] [bound=MILLISECONDS]
 // the window as started, with Game Stats open, with the play-again question of
 // a game just won (and recorded) open, with another window in front of it, or
 // closed at once as Exit closes it.
 // Prints "ready" once there (on Windows followed by the main window's handle,
 // "ready 1234"), then "activated" whenever its window becomes the active one,
-// and "asked" whenever a later start asks it to come to the front.
+// and "asked" whenever a later start has asked it to come to the front.
 // When closing, it prints "unloading" as Form_Unload begins and holds the
-// shutdown there until a later start has asked, and then some.
-// A slow start prints "starting" once it holds the lock, and waits likewise
-// before it opens the store; a hung start never goes on.
-// A later start prints "handed over" and exits 0, or prints "no answer" and
-// exits 1, as the program does (which shows a box for the latter).
+// shutdown there until a line comes on its standard input.
+// A slow start prints "starting" once it holds the lock and listens, and
+// waits likewise before it opens the store; a hung start never goes on.
+// A later start prints "waiting" when it finds a live copy holding the lock,
+// "asking" each time it puts its question to it, then "handed over" and exits
+// 0, or "no answer" and exits 1, as the program does (which shows a box for
+// the latter), within the bound given (the program's own by default).
 #include "game/RandomSource.h"
 #include "program/MainLoop.h"
 #include "program/SingleInstance.h"
@@ -26,13 +29,12 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QThread>
 #include <QTimer>
 #include <QWindow>
 
-#include <atomic>
 #include <cstdio>
+#include <iostream>
 #include <string>
 
 namespace {
@@ -45,17 +47,12 @@ void Print(const char* line)
     std::fflush(stdout);
 }
 
-std::atomic<bool> asked = false;
-
 // Slow, as a start or a shutdown can be from outside (a cold disk, a virus
-// scanner): until a later start has asked, then longer than such a start
-// once waited in silence (three seconds).
-void HoldOnceAsked()
+// scanner): until the test says to go on.
+void HoldUntilToldToGoOn()
 {
-    const QDeadlineTimer bound(60000);
-    while (!asked && !bound.hasExpired())
-        QThread::msleep(10);
-    QThread::msleep(4000);
+    std::string line;
+    std::getline(std::cin, line);
 }
 
 void PrintReady(frmMain& window)
@@ -92,7 +89,7 @@ void Drive(frmMain& window, const std::string& state, QWidget& front)
         // After the copy has stopped answering, which was connected first.
         QObject::connect(&window, &frmMain::unloadBegins, [] {
             Print("unloading");
-            HoldOnceAsked();
+            HoldUntilToldToGoOn();
         });
         window.findChild<QAction*>("mnuFileExit")->trigger();
         return;
@@ -105,18 +102,22 @@ void Drive(frmMain& window, const std::string& state, QWidget& front)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc < 2 || argc > 3)
+    if (argc < 2)
         return 3;
-    const std::string start = argc == 3 ? argv[2] : "";
+    std::string start;
+    int bound = SingleInstance::BoundMs;
+    for (int i = 2; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (option.starts_with("bound="))
+            bound = std::stoi(option.substr(6));
+        else
+            start = option;
+    }
     const SettingsLocation settings = SettingsLocation::FromEnvironment();
-    SingleInstance copy(settings);
-    // From the socket's own thread, at once.
-    QObject::connect(
-        &copy, &SingleInstance::questionHeard, &copy, [] {
-            asked = true;
-            Print("asked");
-        },
-        Qt::DirectConnection);
+    SingleInstance copy(settings, bound);
+    QObject::connect(&copy, &SingleInstance::waiting, [] { Print("waiting"); });
+    QObject::connect(&copy, &SingleInstance::asking, [] { Print("asking"); });
+    QObject::connect(&copy, &SingleInstance::activationRequested, [] { Print("asked"); });
     switch (copy.Claim()) {
     case SingleInstance::Start::First:
         break;
@@ -130,7 +131,7 @@ int main(int argc, char** argv)
     if (start == "slow-start" || start == "hung-start")
         Print("starting");
     if (start == "slow-start")
-        HoldOnceAsked();
+        HoldUntilToldToGoOn();
     while (start == "hung-start")
         QThread::msleep(1000);
     QtSettingsStore store(settings);
