@@ -1,9 +1,15 @@
 // The baseline for bench/startup.sh: the least a Qt Widgets program with the
-// same window furniture as Pairfall costs to start.
+// same window furniture as Pairfall costs to start, when it also runs once
+// per user as any such program must, with Qt's own parts: a lock file, and a
+// local socket that only this user may reach for later starts to find it by.
 #include <QApplication>
+#include <QDir>
+#include <QLocalServer>
+#include <QLockFile>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStandardPaths>
 #include <QStatusBar>
 
 int main(int argc, char* argv[])
@@ -11,6 +17,16 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("PairfallBench"));
     QApplication::setApplicationName(QStringLiteral("BareWindow"));
+
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(folder);
+    QLockFile lock(folder + QStringLiteral("/BareWindow.lock"));
+    if (!lock.tryLock(0))
+        return 0;
+    QLocalServer later;
+    later.setSocketOptions(QLocalServer::UserAccessOption);
+    QLocalServer::removeServer(folder + QStringLiteral("/BareWindow.socket"));
+    later.listen(folder + QStringLiteral("/BareWindow.socket"));
 
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Bare window"));

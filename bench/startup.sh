@@ -2,7 +2,9 @@
 # Start-up benchmark: time from process start until the main window is mapped,
 # and resident memory once it is up, for pairfall in English, pairfall for a
 # German player (LANGUAGE=de: its translations and Qt's loaded) and a bare
-# Qt Widgets window with the same menus, status bar and size (the baseline).
+# Qt Widgets window with the same menus, status bar and size that also takes
+# a lock file and listens on a local socket, as a one-copy program must (the
+# baseline).
 #
 #   bench/startup.sh [-n RUNS] [-s SETTLE_MS] [-v] [BUILD_DIR]
 #
