@@ -9,6 +9,11 @@ bool AllowToComeToTheFront(std::int64_t processId)
     return AllowSetForegroundWindow(static_cast<DWORD>(processId)) != FALSE;
 }
 
+bool WaitForPipe(const std::wstring& name, int msecs)
+{
+    return WaitNamedPipeW(name.c_str(), static_cast<DWORD>(msecs)) != FALSE;
+}
+
 std::int64_t PipeServerProcessId(std::uintptr_t pipe)
 {
     ULONG processId = 0;

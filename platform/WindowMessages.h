@@ -6,6 +6,7 @@
 // Only on Windows.
 
 #include <cstdint>
+#include <string>
 
 namespace pairfall {
 
@@ -14,6 +15,10 @@ namespace pairfall {
 // take it before it asks that copy to come to the front.  False where
 // Windows refused (this process may not hand it on).
 bool AllowToComeToTheFront(std::int64_t processId);
+
+// WaitNamedPipeW: true once an instance of the named pipe (\\.\pipe\...) is
+// free to connect to, false if there is none, or none became free in time.
+bool WaitForPipe(const std::wstring& name, int msecs);
 
 // GetNamedPipeServerProcessId: the process that made the server end of a
 // named pipe, given the client end's handle; 0 where Windows does not say.

@@ -158,6 +158,11 @@ bool SingleInstance::LockNamesThisProcess() const
 // the patience and the bound.
 bool SingleInstance::Ask(const QDeadlineTimer& bound)
 {
+#ifdef Q_OS_WIN
+    // Qt waits up to five seconds, whatever the bound, for a pipe a hung copy keeps busy.
+    if (!WaitForPipe((QStringLiteral("\\\\.\\pipe\\") + m_serverName).toStdWString(), std::min(PatienceMs, Remaining(bound))))
+        return false;
+#endif
     QLocalSocket socket;
     socket.connectToServer(m_serverName);
     if (!socket.waitForConnected(std::min(PatienceMs, Remaining(bound))))

@@ -97,7 +97,7 @@ TEST_F(StoreAcrossProcesses, OfTwoStartsAtTheSameMomentExactlyOneStaysRunning)
 }
 
 // The first copy holds the lock and listens, but is slow to reach its main
-// loop: longer than a question waits, so the later start asks anew.
+// loop: for longer than a question waits.
 TEST_F(StoreAcrossProcesses, ALaterStartWaitsForACopyThatIsStillStartingAndHandsOverToIt)
 {
     QProcess first;
@@ -107,7 +107,11 @@ TEST_F(StoreAcrossProcesses, ALaterStartWaitsForACopyThatIsStillStartingAndHands
     Start(later, WINDOW_DRIVER, home, { "idle" });
     ASSERT_EQ(NextLine(later), "waiting");
     ASSERT_EQ(NextLine(later), "asking");
+#ifdef Q_OS_UNIX
+    // Asked anew after a question's patience.  (On Windows the one pipe the
+    // copy has made stays busy with the first question until its loop runs.)
     ASSERT_EQ(NextLine(later), "asking");
+#endif
     GoOn(first);
     EXPECT_EQ(Outcome(later), "handed over");
     ASSERT_TRUE(Ended(later));
