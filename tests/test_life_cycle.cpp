@@ -21,16 +21,14 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QRegularExpression>
-#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
-#include <memory>
-#include <vector>
+#include <future>
 
 using namespace pairfall;
 using namespace pairfall::testing;
@@ -68,65 +66,12 @@ TEST_F(SingleCopy, ALockLeftByARunWithThisVeryProcessIdIsTakenOverAtOnce)
 
 #ifdef Q_OS_UNIX
 
-// A stranger at the running copy's socket, on a thread of its own while a
-// start waits: it takes every connection and treats it as told.
-class FakePeer : public QThread {
-public:
-    using Treatment = std::function<void(QLocalSocket&, FakePeer&)>;
-
-    FakePeer(const QString& name, Treatment treat)
-        : m_name(name)
-        , m_treat(std::move(treat))
-    {
-        start();
-        m_listening.acquire();
-    }
-    ~FakePeer() override
-    {
-        requestInterruption();
-        wait();
-    }
-
-    bool Listens() const { return m_listens; }
-
-    // Sends these bytes over and over, as fast as they go, while the start listens.
-    void Flood(QLocalSocket& socket, const QByteArray& bytes)
-    {
-        while (!isInterruptionRequested() && socket.state() == QLocalSocket::ConnectedState) {
-            socket.write(bytes);
-            if (socket.state() == QLocalSocket::ConnectedState)
-                socket.waitForBytesWritten(20);
-        }
-    }
-
-private:
-    void run() override
-    {
-        QLocalServer server;
-        m_listens = server.listen(m_name);
-        m_listening.release();
-        std::vector<std::unique_ptr<QLocalSocket>> kept;
-        while (m_listens && !isInterruptionRequested()) {
-            if (!server.waitForNewConnection(20))
-                continue;
-            while (QLocalSocket* socket = server.nextPendingConnection()) {
-                kept.emplace_back(socket);
-                m_treat(*socket, *this);
-                if (socket->state() == QLocalSocket::ConnectedState)
-                    socket->waitForBytesWritten(1000);
-            }
-        }
-    }
-
-    QString m_name;
-    Treatment m_treat;
-    QSemaphore m_listening;
-    bool m_listens = false;
-};
+// What a stranger at the running copy's socket does with a connection.
+using Treatment = std::function<void(QLocalSocket&)>;
 
 struct PeerFault {
     const char* name;
-    FakePeer::Treatment treat;
+    Treatment treat;
 };
 
 // A live process of another program holds the lock, as a running copy would,
@@ -154,27 +99,34 @@ protected:
     QProcess holder;
 };
 
+// The start waits on a thread of its own, while this one's loop serves the stranger.
 TEST_P(AStartAskingAStranger, IsToldItDoesNotAnswerWithinTheBound)
 {
-    FakePeer peer(SingleInstance::ServerName(where), GetParam().treat);
-    ASSERT_TRUE(peer.Listens());
-    SingleInstance start(where, BoundMs);
+    QLocalServer stranger;
+    ASSERT_TRUE(stranger.listen(SingleInstance::ServerName(where)));
+    QObject::connect(&stranger, &QLocalServer::newConnection, [&] {
+        while (QLocalSocket* socket = stranger.nextPendingConnection())
+            GetParam().treat(*socket);
+    });
     QElapsedTimer clock;
     clock.start();
-    EXPECT_EQ(start.Claim(), SingleInstance::Start::NoAnswer);
+    auto start = std::async(std::launch::async, [this] { return SingleInstance(where, BoundMs).Claim(); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return start.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }, BoundMs + 1000));
+    EXPECT_EQ(start.get(), SingleInstance::Start::NoAnswer);
     EXPECT_GE(clock.elapsed(), BoundMs);
-    EXPECT_LT(clock.elapsed(), BoundMs + 1000);
 }
 
 INSTANTIATE_TEST_SUITE_P(, AStartAskingAStranger,
-    ::testing::Values(PeerFault { "ThatKeepsSilent", [](QLocalSocket&, FakePeer&) {} },
-        PeerFault { "ThatFloodsItWithBytes", [](QLocalSocket& socket, FakePeer& peer) { peer.Flood(socket, QByteArray(4096, 'x')); } },
-        PeerFault { "ThatFloodsItWithLines", [](QLocalSocket& socket, FakePeer& peer) { peer.Flood(socket, "starting\n"); } },
-        PeerFault { "ThatAnswersWithoutAnEnd", [](QLocalSocket& socket, FakePeer&) { socket.write("activated"); } },
-        PeerFault { "ThatAnswersAWrongLine", [](QLocalSocket& socket, FakePeer&) { socket.write("activated, I am not\n"); } },
-        PeerFault { "ThatClosesMidLine", [](QLocalSocket& socket, FakePeer&) {
+    ::testing::Values(PeerFault { "ThatKeepsSilent", [](QLocalSocket&) {} },
+        PeerFault { "ThatFloodsIt", [](QLocalSocket& socket) {
+                       const QByteArray bytes(4096, 'x');
+                       QObject::connect(&socket, &QLocalSocket::bytesWritten, &socket, [&socket, bytes] { socket.write(bytes); });
+                       socket.write(bytes);
+                   } },
+        PeerFault { "ThatAnswersWithoutAnEnd", [](QLocalSocket& socket) { socket.write("activated"); } },
+        PeerFault { "ThatAnswersAWrongLine", [](QLocalSocket& socket) { socket.write("activated, I am not\n"); } },
+        PeerFault { "ThatClosesMidLine", [](QLocalSocket& socket) {
                        socket.write("activ");
-                       socket.waitForBytesWritten(1000);
                        socket.disconnectFromServer();
                    } }),
     RowName);
@@ -224,23 +176,6 @@ TEST_F(SingleCopy, ACopyThatCannotListenKeepsItsLockSoALaterStartIsToldItDoesNot
     Start(later, WINDOW_DRIVER, environment, { "idle", "bound=2000" });
     EXPECT_EQ(Outcome(later), "no answer");
     EXPECT_EQ(first.state(), QProcess::Running);
-}
-
-// su, cron or a bare ssh session: nothing of the game's goes where every
-// user may write.  Qt's own runtime-<user> folder is Qt's.
-TEST_F(SingleCopy, ACopyWithoutARuntimeFolderMakesNothingInTheTemporaryFolder)
-{
-    Home home;
-    QTemporaryDir temporary;
-    QProcessEnvironment environment = home.Environment();
-    environment.remove("XDG_RUNTIME_DIR");
-    environment.insert("TMPDIR", temporary.path());
-    QProcess copy;
-    Start(copy, WINDOW_DRIVER, environment, { "idle" });
-    ASSERT_TRUE(NextLine(copy).startsWith("ready"));
-    QStringList made = QDir(temporary.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    made.removeIf([](const QString& name) { return name.startsWith("runtime-"); });
-    EXPECT_TRUE(made.isEmpty()) << made.join(' ').toStdString();
 }
 
 #endif

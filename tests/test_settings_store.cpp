@@ -14,7 +14,6 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTest>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -75,27 +74,6 @@ protected:
     Home home;
 };
 
-// However slow either start is: the one that ends was handed over, so the
-// other answers, and answers a third start too.
-TEST_F(StoreAcrossProcesses, OfTwoStartsAtTheSameMomentExactlyOneStaysRunning)
-{
-    QProcess one;
-    QProcess other;
-    Start(one, PAIRFALL, home.ProgramEnvironment());
-    Start(other, PAIRFALL, home.ProgramEnvironment());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return one.state() == QProcess::NotRunning || other.state() == QProcess::NotRunning; }, 60000));
-    QProcess& ended = one.state() == QProcess::NotRunning ? one : other;
-    QProcess& running = &ended == &one ? other : one;
-    EXPECT_EQ(ended.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(ended.exitCode(), 0);
-    QProcess third;
-    Start(third, WINDOW_DRIVER, home, { "idle" });
-    EXPECT_EQ(Outcome(third), "handed over");
-    ASSERT_TRUE(Ended(third));
-    EXPECT_EQ(third.exitCode(), 0);
-    EXPECT_EQ(running.state(), QProcess::Running);
-}
-
 // The first copy holds the lock and listens, but is slow to reach its main
 // loop: for longer than a question waits.
 TEST_F(StoreAcrossProcesses, ALaterStartWaitsForACopyThatIsStillStartingAndHandsOverToIt)
@@ -136,21 +114,6 @@ TEST_F(StoreAcrossProcesses, ALaterStartGivesUpOnACopyThatHangsWhileStartingWith
     EXPECT_LT(waited, 15000);
     EXPECT_FALSE(QFile::exists(home.SettingsFile()));
     EXPECT_TRUE(home.PlatformStoreUntouched());
-}
-
-// The connection drops with the copy, and the lock it left names a process that is gone.
-TEST_F(StoreAcrossProcesses, AStartWhoseQuestionIsCutOffByTheStartingCopyBeingKilledTakesTheLockAndRuns)
-{
-    QProcess killed;
-    Start(killed, WINDOW_DRIVER, home, { "idle", "hung-start" });
-    ASSERT_EQ(NextLine(killed), "starting");
-    QProcess next;
-    Start(next, WINDOW_DRIVER, home, { "idle" });
-    ASSERT_EQ(NextLine(next), "waiting");
-    ASSERT_EQ(NextLine(next), "asking");
-    killed.kill();
-    Ended(killed);
-    EXPECT_TRUE(Outcome(next).startsWith("ready")) << "exit status " << next.exitCode();
 }
 
 TEST_F(StoreAcrossProcesses, AStartAfterAKilledRunTakesOverItsLockAndSocket)
