@@ -218,6 +218,9 @@ void SingleInstance::Hear(QLocalSocket* later)
     connect(later, &QLocalSocket::disconnected, later, &QObject::deleteLater);
     QTimer::singleShot(PatienceMs, later, drop);
     const auto read = [this, later, drop] {
+        // One question a connection: what follows an answered one is not read.
+        if (later->state() != QLocalSocket::ConnectedState)
+            return;
         if (!later->canReadLine()) {
             if (later->bytesAvailable() > LongestLine)
                 drop();

@@ -116,19 +116,35 @@ TEST_P(AStartAskingAStranger, IsToldItDoesNotAnswerWithinTheBound)
     EXPECT_GE(clock.elapsed(), BoundMs);
 }
 
+void KeepSilent(QLocalSocket&) { }
+
+void Flood(QLocalSocket& socket)
+{
+    const QByteArray bytes(4096, 'x');
+    QObject::connect(&socket, &QLocalSocket::bytesWritten, &socket, [&socket, bytes] { socket.write(bytes); });
+    socket.write(bytes);
+}
+
+void AnswerWithoutAnEnd(QLocalSocket& socket)
+{
+    socket.write("activated");
+}
+
+void AnswerAWrongLine(QLocalSocket& socket)
+{
+    socket.write("activated, I am not\n");
+}
+
+void CloseMidLine(QLocalSocket& socket)
+{
+    socket.write("activ");
+    socket.disconnectFromServer();
+}
+
 INSTANTIATE_TEST_SUITE_P(, AStartAskingAStranger,
-    ::testing::Values(PeerFault { "ThatKeepsSilent", [](QLocalSocket&) {} },
-        PeerFault { "ThatFloodsIt", [](QLocalSocket& socket) {
-                       const QByteArray bytes(4096, 'x');
-                       QObject::connect(&socket, &QLocalSocket::bytesWritten, &socket, [&socket, bytes] { socket.write(bytes); });
-                       socket.write(bytes);
-                   } },
-        PeerFault { "ThatAnswersWithoutAnEnd", [](QLocalSocket& socket) { socket.write("activated"); } },
-        PeerFault { "ThatAnswersAWrongLine", [](QLocalSocket& socket) { socket.write("activated, I am not\n"); } },
-        PeerFault { "ThatClosesMidLine", [](QLocalSocket& socket) {
-                       socket.write("activ");
-                       socket.disconnectFromServer();
-                   } }),
+    ::testing::Values(PeerFault { "ThatKeepsSilent", KeepSilent }, PeerFault { "ThatFloodsIt", Flood },
+        PeerFault { "ThatAnswersWithoutAnEnd", AnswerWithoutAnEnd }, PeerFault { "ThatAnswersAWrongLine", AnswerAWrongLine },
+        PeerFault { "ThatClosesMidLine", CloseMidLine }),
     RowName);
 
 // The running copy's side: a connection that says nothing, or says too much
