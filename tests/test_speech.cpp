@@ -61,7 +61,18 @@ TEST_F(Speech, ACompletedPairSaysBothNewCardsWithTheirPlacesInTheOrderDealt)
     Key(1, Qt::Key_Space);
     said.clear();
     Key(0, Qt::Key_Space);
-    EXPECT_EQ(said, Strings { "Row 1, place 2: Ace of Spades. Row 1, place 1: Ace of Hearts. There are 48 cards left" });
+    EXPECT_EQ(said, Strings { "Ace of Spades, row 1, place 2. Ace of Hearts, row 1, place 1. There are 48 cards left" });
+}
+
+TEST_F(Speech, TheTableKeySaysARowWithoutCardsAndAnEmptyPlaceAmongCardsInAWord)
+{
+    window->State().Deck(52) = Card { 40, 1 };
+    window->State().Deck(51) = Card { 27, 1 };
+    Key(0, Qt::Key_Space);
+    Key(3, Qt::Key_Space);
+    said.clear();
+    Key(3, Qt::Key_F3);
+    EXPECT_EQ(said, Strings { "Row 1: Ace of Spades; empty; empty; Ace of Hearts. Row 2: empty. Row 3: empty. There are 50 cards left" });
 }
 
 TEST_F(Speech, SelectingAndPuttingBackSayTheState)

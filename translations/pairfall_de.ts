@@ -13,210 +13,262 @@
     <name>CardNames</name>
     <message>
         <source>Ace of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Kreuz-Ass</translation>
     </message>
     <message>
         <source>Two of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Kreuz-Zwei</translation>
     </message>
     <message>
         <source>Three of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Kreuz-Drei</translation>
     </message>
     <message>
         <source>Four of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Kreuz-Vier</translation>
     </message>
     <message>
         <source>Five of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Kreuz-Fünf</translation>
     </message>
     <message>
         <source>Six of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Kreuz-Sechs</translation>
     </message>
     <message>
         <source>Seven of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Kreuz-Sieben</translation>
     </message>
     <message>
         <source>Eight of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Kreuz-Acht</translation>
     </message>
     <message>
         <source>Nine of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Kreuz-Neun</translation>
     </message>
     <message>
         <source>Ten of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Kreuz-Zehn</translation>
     </message>
     <message>
         <source>Jack of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Kreuz-Bube</translation>
     </message>
     <message>
         <source>Queen of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Kreuz-Dame</translation>
     </message>
     <message>
         <source>King of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Kreuz-König</translation>
     </message>
     <message>
         <source>Ace of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Karo-Ass</translation>
     </message>
     <message>
         <source>Two of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Karo-Zwei</translation>
     </message>
     <message>
         <source>Three of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Karo-Drei</translation>
     </message>
     <message>
         <source>Four of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Karo-Vier</translation>
     </message>
     <message>
         <source>Five of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Karo-Fünf</translation>
     </message>
     <message>
         <source>Six of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Karo-Sechs</translation>
     </message>
     <message>
         <source>Seven of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Karo-Sieben</translation>
     </message>
     <message>
         <source>Eight of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Karo-Acht</translation>
     </message>
     <message>
         <source>Nine of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Karo-Neun</translation>
     </message>
     <message>
         <source>Ten of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Karo-Zehn</translation>
     </message>
     <message>
         <source>Jack of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Karo-Bube</translation>
     </message>
     <message>
         <source>Queen of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Karo-Dame</translation>
     </message>
     <message>
         <source>King of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Karo-König</translation>
     </message>
     <message>
         <source>Ace of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Herz-Ass</translation>
     </message>
     <message>
         <source>Two of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Herz-Zwei</translation>
     </message>
     <message>
         <source>Three of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Herz-Drei</translation>
     </message>
     <message>
         <source>Four of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Herz-Vier</translation>
     </message>
     <message>
         <source>Five of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Herz-Fünf</translation>
     </message>
     <message>
         <source>Six of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Herz-Sechs</translation>
     </message>
     <message>
         <source>Seven of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Herz-Sieben</translation>
     </message>
     <message>
         <source>Eight of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Herz-Acht</translation>
     </message>
     <message>
         <source>Nine of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Herz-Neun</translation>
     </message>
     <message>
         <source>Ten of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Herz-Zehn</translation>
     </message>
     <message>
         <source>Jack of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Herz-Bube</translation>
     </message>
     <message>
         <source>Queen of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Herz-Dame</translation>
     </message>
     <message>
         <source>King of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Herz-König</translation>
     </message>
     <message>
         <source>Ace of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Pik-Ass</translation>
     </message>
     <message>
         <source>Two of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Pik-Zwei</translation>
     </message>
     <message>
         <source>Three of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Pik-Drei</translation>
     </message>
     <message>
         <source>Four of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Pik-Vier</translation>
     </message>
     <message>
         <source>Five of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Pik-Fünf</translation>
     </message>
     <message>
         <source>Six of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Pik-Sechs</translation>
     </message>
     <message>
         <source>Seven of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Pik-Sieben</translation>
     </message>
     <message>
         <source>Eight of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Pik-Acht</translation>
     </message>
     <message>
         <source>Nine of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Pik-Neun</translation>
     </message>
     <message>
         <source>Ten of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Pik-Zehn</translation>
     </message>
     <message>
         <source>Jack of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Pik-Bube</translation>
     </message>
     <message>
         <source>Queen of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Pik-Dame</translation>
     </message>
     <message>
         <source>King of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Pik-König</translation>
     </message>
 </context>
@@ -231,8 +283,8 @@
         <source>There are %n cards left</source>
         <extracomment>The status line after a deal: &quot;There are 51 cards left&quot;, also for one card.</extracomment>
         <translation>
-            <numerusform>Noch %n Karte übrig</numerusform>
-            <numerusform>Noch %n Karten übrig</numerusform>
+            <numerusform>%n Karte übrig</numerusform>
+            <numerusform>%n Karten übrig</numerusform>
         </translation>
     </message>
     <message>
@@ -320,28 +372,23 @@
 <context>
     <name>ResultSpeech</name>
     <message>
-        <source>%1: %2</source>
-        <extracomment>A place on the table (&quot;Row 2, place 3&quot;), then what lies there now or what happened to it.</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>selected</source>
-        <extracomment>Spoken when the player selects a card.</extracomment>
+        <extracomment>Follows a card&apos;s name, of any rank and suit: &quot;Queen of Hearts, selected&quot;, or alone after the name the screen reader has just read. A form that agrees with every card, or none that changes with it.</extracomment>
         <translation>ausgewählt</translation>
     </message>
     <message>
         <source>not selected</source>
-        <extracomment>Spoken when a selected card is put back, or its selection is cleared.</extracomment>
+        <extracomment>Follows a card&apos;s name, of any rank and suit, when its selection is put back or cleared: &quot;Queen of Hearts, not selected&quot;, or alone. A form that agrees with every card, or none that changes with it.</extracomment>
         <translation>nicht ausgewählt</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>A place with its card (&quot;Row 2, place 3: Five of Clubs&quot;), then &quot;selected&quot; or &quot;not selected&quot;.</extracomment>
+        <extracomment>A card with its place (&quot;Five of Clubs, row 2, place 3&quot;), then &quot;selected&quot; or &quot;not selected&quot;.</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 (selected)</source>
-        <extracomment>A card on the table that the player has selected, as the table key reads it.</extracomment>
+        <extracomment>A card on the table that the player has selected, as the table key reads it: &quot;Queen of Hearts (selected)&quot;. A form that agrees with every card, or none that changes with it.</extracomment>
         <translation>%1 (ausgewählt)</translation>
     </message>
     <message>
@@ -353,6 +400,21 @@
         <source>Row %1: %2</source>
         <extracomment>Spoken by the table key: a row&apos;s number, then its four places from the left.</extracomment>
         <translation>Reihe %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, row %2, place %3</source>
+        <extracomment>A card, then the place it lies in: &quot;Six of Hearts, row 2, place 3&quot;. The card comes first, so that a player who cuts the speech short has heard it.</extracomment>
+        <translation>%1, Reihe %2, Platz %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>An empty place in a row that also holds cards, as the table key reads it: &quot;Row 1: Six of Hearts; empty; empty; Four of Clubs&quot;. One word, agreeing with &quot;place&quot;.</extracomment>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>Row %1: empty</source>
+        <extracomment>Spoken by the table key for a row whose four places are all empty.</extracomment>
+        <translation>Reihe %1: leer</translation>
     </message>
 </context>
 <context>
@@ -487,19 +549,23 @@ fehlt</translation>
     </message>
     <message>
         <source>Total Games:</source>
+        <extracomment>A caption of Game Stats, shown and also spoken before its value: written out, without an abbreviation or a symbol.</extracomment>
         <translation>Spiele gesamt:</translation>
     </message>
     <message>
         <source>Total Wins:</source>
+        <extracomment>A caption of Game Stats, shown and also spoken before its value: written out, without an abbreviation or a symbol.</extracomment>
         <translation>Gewonnen:</translation>
     </message>
     <message>
         <source>Total Losses:</source>
+        <extracomment>A caption of Game Stats, shown and also spoken before its value: written out, without an abbreviation or a symbol.</extracomment>
         <translation>Verloren:</translation>
     </message>
     <message>
         <source>Avg Number of Cards Left:</source>
-        <translation>Ø Karten übrig:</translation>
+        <extracomment>A caption of Game Stats, shown and also spoken before its value: written out, without an abbreviation or a symbol.</extracomment>
+        <translation>Karten übrig im Schnitt:</translation>
     </message>
     <message>
         <source>Reset Game Stats</source>

@@ -13,210 +13,262 @@
     <name>CardNames</name>
     <message>
         <source>Ace of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>As de tréboles</translation>
     </message>
     <message>
         <source>Two of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Dos de tréboles</translation>
     </message>
     <message>
         <source>Three of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Tres de tréboles</translation>
     </message>
     <message>
         <source>Four of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Cuatro de tréboles</translation>
     </message>
     <message>
         <source>Five of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Cinco de tréboles</translation>
     </message>
     <message>
         <source>Six of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Seis de tréboles</translation>
     </message>
     <message>
         <source>Seven of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Siete de tréboles</translation>
     </message>
     <message>
         <source>Eight of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Ocho de tréboles</translation>
     </message>
     <message>
         <source>Nine of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Nueve de tréboles</translation>
     </message>
     <message>
         <source>Ten of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Diez de tréboles</translation>
     </message>
     <message>
         <source>Jack of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Jota de tréboles</translation>
     </message>
     <message>
         <source>Queen of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Reina de tréboles</translation>
     </message>
     <message>
         <source>King of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Rey de tréboles</translation>
     </message>
     <message>
         <source>Ace of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>As de diamantes</translation>
     </message>
     <message>
         <source>Two of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Dos de diamantes</translation>
     </message>
     <message>
         <source>Three of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Tres de diamantes</translation>
     </message>
     <message>
         <source>Four of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Cuatro de diamantes</translation>
     </message>
     <message>
         <source>Five of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Cinco de diamantes</translation>
     </message>
     <message>
         <source>Six of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Seis de diamantes</translation>
     </message>
     <message>
         <source>Seven of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Siete de diamantes</translation>
     </message>
     <message>
         <source>Eight of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Ocho de diamantes</translation>
     </message>
     <message>
         <source>Nine of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Nueve de diamantes</translation>
     </message>
     <message>
         <source>Ten of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Diez de diamantes</translation>
     </message>
     <message>
         <source>Jack of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Jota de diamantes</translation>
     </message>
     <message>
         <source>Queen of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Reina de diamantes</translation>
     </message>
     <message>
         <source>King of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Rey de diamantes</translation>
     </message>
     <message>
         <source>Ace of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>As de corazones</translation>
     </message>
     <message>
         <source>Two of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Dos de corazones</translation>
     </message>
     <message>
         <source>Three of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Tres de corazones</translation>
     </message>
     <message>
         <source>Four of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Cuatro de corazones</translation>
     </message>
     <message>
         <source>Five of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Cinco de corazones</translation>
     </message>
     <message>
         <source>Six of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Seis de corazones</translation>
     </message>
     <message>
         <source>Seven of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Siete de corazones</translation>
     </message>
     <message>
         <source>Eight of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Ocho de corazones</translation>
     </message>
     <message>
         <source>Nine of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Nueve de corazones</translation>
     </message>
     <message>
         <source>Ten of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Diez de corazones</translation>
     </message>
     <message>
         <source>Jack of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Jota de corazones</translation>
     </message>
     <message>
         <source>Queen of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Reina de corazones</translation>
     </message>
     <message>
         <source>King of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Rey de corazones</translation>
     </message>
     <message>
         <source>Ace of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>As de picas</translation>
     </message>
     <message>
         <source>Two of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Dos de picas</translation>
     </message>
     <message>
         <source>Three of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Tres de picas</translation>
     </message>
     <message>
         <source>Four of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Cuatro de picas</translation>
     </message>
     <message>
         <source>Five of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Cinco de picas</translation>
     </message>
     <message>
         <source>Six of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Seis de picas</translation>
     </message>
     <message>
         <source>Seven of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Siete de picas</translation>
     </message>
     <message>
         <source>Eight of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Ocho de picas</translation>
     </message>
     <message>
         <source>Nine of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Nueve de picas</translation>
     </message>
     <message>
         <source>Ten of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Diez de picas</translation>
     </message>
     <message>
         <source>Jack of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Jota de picas</translation>
     </message>
     <message>
         <source>Queen of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Reina de picas</translation>
     </message>
     <message>
         <source>King of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Rey de picas</translation>
     </message>
 </context>
@@ -320,29 +372,24 @@
 <context>
     <name>ResultSpeech</name>
     <message>
-        <source>%1: %2</source>
-        <extracomment>A place on the table (&quot;Row 2, place 3&quot;), then what lies there now or what happened to it.</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>selected</source>
-        <extracomment>Spoken when the player selects a card.</extracomment>
-        <translation>seleccionada</translation>
+        <extracomment>Follows a card&apos;s name, of any rank and suit: &quot;Queen of Hearts, selected&quot;, or alone after the name the screen reader has just read. A form that agrees with every card, or none that changes with it.</extracomment>
+        <translation>seleccionado</translation>
     </message>
     <message>
         <source>not selected</source>
-        <extracomment>Spoken when a selected card is put back, or its selection is cleared.</extracomment>
-        <translation>no seleccionada</translation>
+        <extracomment>Follows a card&apos;s name, of any rank and suit, when its selection is put back or cleared: &quot;Queen of Hearts, not selected&quot;, or alone. A form that agrees with every card, or none that changes with it.</extracomment>
+        <translation>no seleccionado</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>A place with its card (&quot;Row 2, place 3: Five of Clubs&quot;), then &quot;selected&quot; or &quot;not selected&quot;.</extracomment>
+        <extracomment>A card with its place (&quot;Five of Clubs, row 2, place 3&quot;), then &quot;selected&quot; or &quot;not selected&quot;.</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 (selected)</source>
-        <extracomment>A card on the table that the player has selected, as the table key reads it.</extracomment>
-        <translation>%1 (seleccionada)</translation>
+        <extracomment>A card on the table that the player has selected, as the table key reads it: &quot;Queen of Hearts (selected)&quot;. A form that agrees with every card, or none that changes with it.</extracomment>
+        <translation>%1 (seleccionado)</translation>
     </message>
     <message>
         <source>%1; %2</source>
@@ -353,6 +400,21 @@
         <source>Row %1: %2</source>
         <extracomment>Spoken by the table key: a row&apos;s number, then its four places from the left.</extracomment>
         <translation>Fila %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, row %2, place %3</source>
+        <extracomment>A card, then the place it lies in: &quot;Six of Hearts, row 2, place 3&quot;. The card comes first, so that a player who cuts the speech short has heard it.</extracomment>
+        <translation>%1, fila %2, posición %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>An empty place in a row that also holds cards, as the table key reads it: &quot;Row 1: Six of Hearts; empty; empty; Four of Clubs&quot;. One word, agreeing with &quot;place&quot;.</extracomment>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>Row %1: empty</source>
+        <extracomment>Spoken by the table key for a row whose four places are all empty.</extracomment>
+        <translation>Fila %1: vacía</translation>
     </message>
 </context>
 <context>
@@ -487,18 +549,22 @@ imagen</translation>
     </message>
     <message>
         <source>Total Games:</source>
+        <extracomment>A caption of Game Stats, shown and also spoken before its value: written out, without an abbreviation or a symbol.</extracomment>
         <translation>Partidas:</translation>
     </message>
     <message>
         <source>Total Wins:</source>
+        <extracomment>A caption of Game Stats, shown and also spoken before its value: written out, without an abbreviation or a symbol.</extracomment>
         <translation>Victorias:</translation>
     </message>
     <message>
         <source>Total Losses:</source>
+        <extracomment>A caption of Game Stats, shown and also spoken before its value: written out, without an abbreviation or a symbol.</extracomment>
         <translation>Derrotas:</translation>
     </message>
     <message>
         <source>Avg Number of Cards Left:</source>
+        <extracomment>A caption of Game Stats, shown and also spoken before its value: written out, without an abbreviation or a symbol.</extracomment>
         <translation>Media de cartas restantes:</translation>
     </message>
     <message>

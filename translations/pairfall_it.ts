@@ -13,210 +13,262 @@
     <name>CardNames</name>
     <message>
         <source>Ace of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Asso di fiori</translation>
     </message>
     <message>
         <source>Two of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Due di fiori</translation>
     </message>
     <message>
         <source>Three of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Tre di fiori</translation>
     </message>
     <message>
         <source>Four of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Quattro di fiori</translation>
     </message>
     <message>
         <source>Five of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Cinque di fiori</translation>
     </message>
     <message>
         <source>Six of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Sei di fiori</translation>
     </message>
     <message>
         <source>Seven of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Sette di fiori</translation>
     </message>
     <message>
         <source>Eight of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Otto di fiori</translation>
     </message>
     <message>
         <source>Nine of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Nove di fiori</translation>
     </message>
     <message>
         <source>Ten of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Dieci di fiori</translation>
     </message>
     <message>
         <source>Jack of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Fante di fiori</translation>
     </message>
     <message>
         <source>Queen of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Regina di fiori</translation>
     </message>
     <message>
         <source>King of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Re di fiori</translation>
     </message>
     <message>
         <source>Ace of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Asso di quadri</translation>
     </message>
     <message>
         <source>Two of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Due di quadri</translation>
     </message>
     <message>
         <source>Three of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Tre di quadri</translation>
     </message>
     <message>
         <source>Four of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Quattro di quadri</translation>
     </message>
     <message>
         <source>Five of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Cinque di quadri</translation>
     </message>
     <message>
         <source>Six of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Sei di quadri</translation>
     </message>
     <message>
         <source>Seven of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Sette di quadri</translation>
     </message>
     <message>
         <source>Eight of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Otto di quadri</translation>
     </message>
     <message>
         <source>Nine of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Nove di quadri</translation>
     </message>
     <message>
         <source>Ten of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Dieci di quadri</translation>
     </message>
     <message>
         <source>Jack of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Fante di quadri</translation>
     </message>
     <message>
         <source>Queen of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Regina di quadri</translation>
     </message>
     <message>
         <source>King of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Re di quadri</translation>
     </message>
     <message>
         <source>Ace of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Asso di cuori</translation>
     </message>
     <message>
         <source>Two of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Due di cuori</translation>
     </message>
     <message>
         <source>Three of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Tre di cuori</translation>
     </message>
     <message>
         <source>Four of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Quattro di cuori</translation>
     </message>
     <message>
         <source>Five of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Cinque di cuori</translation>
     </message>
     <message>
         <source>Six of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Sei di cuori</translation>
     </message>
     <message>
         <source>Seven of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Sette di cuori</translation>
     </message>
     <message>
         <source>Eight of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Otto di cuori</translation>
     </message>
     <message>
         <source>Nine of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Nove di cuori</translation>
     </message>
     <message>
         <source>Ten of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Dieci di cuori</translation>
     </message>
     <message>
         <source>Jack of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Fante di cuori</translation>
     </message>
     <message>
         <source>Queen of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Regina di cuori</translation>
     </message>
     <message>
         <source>King of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Re di cuori</translation>
     </message>
     <message>
         <source>Ace of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Asso di picche</translation>
     </message>
     <message>
         <source>Two of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Due di picche</translation>
     </message>
     <message>
         <source>Three of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Tre di picche</translation>
     </message>
     <message>
         <source>Four of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Quattro di picche</translation>
     </message>
     <message>
         <source>Five of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Cinque di picche</translation>
     </message>
     <message>
         <source>Six of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Sei di picche</translation>
     </message>
     <message>
         <source>Seven of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Sette di picche</translation>
     </message>
     <message>
         <source>Eight of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Otto di picche</translation>
     </message>
     <message>
         <source>Nine of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Nove di picche</translation>
     </message>
     <message>
         <source>Ten of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Dieci di picche</translation>
     </message>
     <message>
         <source>Jack of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Fante di picche</translation>
     </message>
     <message>
         <source>Queen of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Regina di picche</translation>
     </message>
     <message>
         <source>King of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Re di picche</translation>
     </message>
 </context>
@@ -320,29 +372,24 @@
 <context>
     <name>ResultSpeech</name>
     <message>
-        <source>%1: %2</source>
-        <extracomment>A place on the table (&quot;Row 2, place 3&quot;), then what lies there now or what happened to it.</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>selected</source>
-        <extracomment>Spoken when the player selects a card.</extracomment>
-        <translation>selezionata</translation>
+        <extracomment>Follows a card&apos;s name, of any rank and suit: &quot;Queen of Hearts, selected&quot;, or alone after the name the screen reader has just read. A form that agrees with every card, or none that changes with it.</extracomment>
+        <translation>selezionato</translation>
     </message>
     <message>
         <source>not selected</source>
-        <extracomment>Spoken when a selected card is put back, or its selection is cleared.</extracomment>
-        <translation>non selezionata</translation>
+        <extracomment>Follows a card&apos;s name, of any rank and suit, when its selection is put back or cleared: &quot;Queen of Hearts, not selected&quot;, or alone. A form that agrees with every card, or none that changes with it.</extracomment>
+        <translation>non selezionato</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>A place with its card (&quot;Row 2, place 3: Five of Clubs&quot;), then &quot;selected&quot; or &quot;not selected&quot;.</extracomment>
+        <extracomment>A card with its place (&quot;Five of Clubs, row 2, place 3&quot;), then &quot;selected&quot; or &quot;not selected&quot;.</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 (selected)</source>
-        <extracomment>A card on the table that the player has selected, as the table key reads it.</extracomment>
-        <translation>%1 (selezionata)</translation>
+        <extracomment>A card on the table that the player has selected, as the table key reads it: &quot;Queen of Hearts (selected)&quot;. A form that agrees with every card, or none that changes with it.</extracomment>
+        <translation>%1 (selezionato)</translation>
     </message>
     <message>
         <source>%1; %2</source>
@@ -353,6 +400,21 @@
         <source>Row %1: %2</source>
         <extracomment>Spoken by the table key: a row&apos;s number, then its four places from the left.</extracomment>
         <translation>Fila %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, row %2, place %3</source>
+        <extracomment>A card, then the place it lies in: &quot;Six of Hearts, row 2, place 3&quot;. The card comes first, so that a player who cuts the speech short has heard it.</extracomment>
+        <translation>%1, fila %2, posizione %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>An empty place in a row that also holds cards, as the table key reads it: &quot;Row 1: Six of Hearts; empty; empty; Four of Clubs&quot;. One word, agreeing with &quot;place&quot;.</extracomment>
+        <translation>vuota</translation>
+    </message>
+    <message>
+        <source>Row %1: empty</source>
+        <extracomment>Spoken by the table key for a row whose four places are all empty.</extracomment>
+        <translation>Fila %1: vuota</translation>
     </message>
 </context>
 <context>
@@ -487,18 +549,22 @@ mancante</translation>
     </message>
     <message>
         <source>Total Games:</source>
+        <extracomment>A caption of Game Stats, shown and also spoken before its value: written out, without an abbreviation or a symbol.</extracomment>
         <translation>Partite giocate:</translation>
     </message>
     <message>
         <source>Total Wins:</source>
+        <extracomment>A caption of Game Stats, shown and also spoken before its value: written out, without an abbreviation or a symbol.</extracomment>
         <translation>Vittorie:</translation>
     </message>
     <message>
         <source>Total Losses:</source>
+        <extracomment>A caption of Game Stats, shown and also spoken before its value: written out, without an abbreviation or a symbol.</extracomment>
         <translation>Sconfitte:</translation>
     </message>
     <message>
         <source>Avg Number of Cards Left:</source>
+        <extracomment>A caption of Game Stats, shown and also spoken before its value: written out, without an abbreviation or a symbol.</extracomment>
         <translation>Media carte rimaste:</translation>
     </message>
     <message>

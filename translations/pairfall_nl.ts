@@ -13,210 +13,262 @@
     <name>CardNames</name>
     <message>
         <source>Ace of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Klaveraas</translation>
     </message>
     <message>
         <source>Two of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Klavertwee</translation>
     </message>
     <message>
         <source>Three of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Klaverdrie</translation>
     </message>
     <message>
         <source>Four of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Klavervier</translation>
     </message>
     <message>
         <source>Five of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Klavervijf</translation>
     </message>
     <message>
         <source>Six of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Klaverzes</translation>
     </message>
     <message>
         <source>Seven of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Klaverzeven</translation>
     </message>
     <message>
         <source>Eight of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Klaveracht</translation>
     </message>
     <message>
         <source>Nine of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Klavernegen</translation>
     </message>
     <message>
         <source>Ten of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Klavertien</translation>
     </message>
     <message>
         <source>Jack of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Klaverboer</translation>
     </message>
     <message>
         <source>Queen of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Klavervrouw</translation>
     </message>
     <message>
         <source>King of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Klaverkoning</translation>
     </message>
     <message>
         <source>Ace of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Ruitenaas</translation>
     </message>
     <message>
         <source>Two of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Ruitentwee</translation>
     </message>
     <message>
         <source>Three of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Ruitendrie</translation>
     </message>
     <message>
         <source>Four of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Ruitenvier</translation>
     </message>
     <message>
         <source>Five of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Ruitenvijf</translation>
     </message>
     <message>
         <source>Six of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Ruitenzes</translation>
     </message>
     <message>
         <source>Seven of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Ruitenzeven</translation>
     </message>
     <message>
         <source>Eight of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Ruitenacht</translation>
     </message>
     <message>
         <source>Nine of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Ruitennegen</translation>
     </message>
     <message>
         <source>Ten of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Ruitentien</translation>
     </message>
     <message>
         <source>Jack of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Ruitenboer</translation>
     </message>
     <message>
         <source>Queen of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Ruitenvrouw</translation>
     </message>
     <message>
         <source>King of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Ruitenkoning</translation>
     </message>
     <message>
         <source>Ace of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Hartenaas</translation>
     </message>
     <message>
         <source>Two of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Hartentwee</translation>
     </message>
     <message>
         <source>Three of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Hartendrie</translation>
     </message>
     <message>
         <source>Four of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Hartenvier</translation>
     </message>
     <message>
         <source>Five of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Hartenvijf</translation>
     </message>
     <message>
         <source>Six of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Hartenzes</translation>
     </message>
     <message>
         <source>Seven of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Hartenzeven</translation>
     </message>
     <message>
         <source>Eight of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Hartenacht</translation>
     </message>
     <message>
         <source>Nine of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Hartennegen</translation>
     </message>
     <message>
         <source>Ten of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Hartentien</translation>
     </message>
     <message>
         <source>Jack of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Hartenboer</translation>
     </message>
     <message>
         <source>Queen of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Hartenvrouw</translation>
     </message>
     <message>
         <source>King of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Hartenkoning</translation>
     </message>
     <message>
         <source>Ace of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Schoppenaas</translation>
     </message>
     <message>
         <source>Two of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Schoppentwee</translation>
     </message>
     <message>
         <source>Three of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Schoppendrie</translation>
     </message>
     <message>
         <source>Four of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Schoppenvier</translation>
     </message>
     <message>
         <source>Five of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Schoppenvijf</translation>
     </message>
     <message>
         <source>Six of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Schoppenzes</translation>
     </message>
     <message>
         <source>Seven of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Schoppenzeven</translation>
     </message>
     <message>
         <source>Eight of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Schoppenacht</translation>
     </message>
     <message>
         <source>Nine of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Schoppennegen</translation>
     </message>
     <message>
         <source>Ten of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Schoppentien</translation>
     </message>
     <message>
         <source>Jack of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Schoppenboer</translation>
     </message>
     <message>
         <source>Queen of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Schoppenvrouw</translation>
     </message>
     <message>
         <source>King of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Schoppenkoning</translation>
     </message>
 </context>
@@ -231,8 +283,8 @@
         <source>There are %n cards left</source>
         <extracomment>The status line after a deal: &quot;There are 51 cards left&quot;, also for one card.</extracomment>
         <translation>
-            <numerusform>Nog %n kaart over</numerusform>
-            <numerusform>Nog %n kaarten over</numerusform>
+            <numerusform>%n kaart over</numerusform>
+            <numerusform>%n kaarten over</numerusform>
         </translation>
     </message>
     <message>
@@ -320,28 +372,23 @@
 <context>
     <name>ResultSpeech</name>
     <message>
-        <source>%1: %2</source>
-        <extracomment>A place on the table (&quot;Row 2, place 3&quot;), then what lies there now or what happened to it.</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>selected</source>
-        <extracomment>Spoken when the player selects a card.</extracomment>
+        <extracomment>Follows a card&apos;s name, of any rank and suit: &quot;Queen of Hearts, selected&quot;, or alone after the name the screen reader has just read. A form that agrees with every card, or none that changes with it.</extracomment>
         <translation>geselecteerd</translation>
     </message>
     <message>
         <source>not selected</source>
-        <extracomment>Spoken when a selected card is put back, or its selection is cleared.</extracomment>
+        <extracomment>Follows a card&apos;s name, of any rank and suit, when its selection is put back or cleared: &quot;Queen of Hearts, not selected&quot;, or alone. A form that agrees with every card, or none that changes with it.</extracomment>
         <translation>niet geselecteerd</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>A place with its card (&quot;Row 2, place 3: Five of Clubs&quot;), then &quot;selected&quot; or &quot;not selected&quot;.</extracomment>
+        <extracomment>A card with its place (&quot;Five of Clubs, row 2, place 3&quot;), then &quot;selected&quot; or &quot;not selected&quot;.</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 (selected)</source>
-        <extracomment>A card on the table that the player has selected, as the table key reads it.</extracomment>
+        <extracomment>A card on the table that the player has selected, as the table key reads it: &quot;Queen of Hearts (selected)&quot;. A form that agrees with every card, or none that changes with it.</extracomment>
         <translation>%1 (geselecteerd)</translation>
     </message>
     <message>
@@ -353,6 +400,21 @@
         <source>Row %1: %2</source>
         <extracomment>Spoken by the table key: a row&apos;s number, then its four places from the left.</extracomment>
         <translation>Rij %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, row %2, place %3</source>
+        <extracomment>A card, then the place it lies in: &quot;Six of Hearts, row 2, place 3&quot;. The card comes first, so that a player who cuts the speech short has heard it.</extracomment>
+        <translation>%1, rij %2, plaats %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>An empty place in a row that also holds cards, as the table key reads it: &quot;Row 1: Six of Hearts; empty; empty; Four of Clubs&quot;. One word, agreeing with &quot;place&quot;.</extracomment>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>Row %1: empty</source>
+        <extracomment>Spoken by the table key for a row whose four places are all empty.</extracomment>
+        <translation>Rij %1: leeg</translation>
     </message>
 </context>
 <context>
@@ -487,19 +549,23 @@ ontbreekt</translation>
     </message>
     <message>
         <source>Total Games:</source>
+        <extracomment>A caption of Game Stats, shown and also spoken before its value: written out, without an abbreviation or a symbol.</extracomment>
         <translation>Gespeeld:</translation>
     </message>
     <message>
         <source>Total Wins:</source>
+        <extracomment>A caption of Game Stats, shown and also spoken before its value: written out, without an abbreviation or a symbol.</extracomment>
         <translation>Gewonnen:</translation>
     </message>
     <message>
         <source>Total Losses:</source>
+        <extracomment>A caption of Game Stats, shown and also spoken before its value: written out, without an abbreviation or a symbol.</extracomment>
         <translation>Verloren:</translation>
     </message>
     <message>
         <source>Avg Number of Cards Left:</source>
-        <translation>Gem. kaarten over:</translation>
+        <extracomment>A caption of Game Stats, shown and also spoken before its value: written out, without an abbreviation or a symbol.</extracomment>
+        <translation>Gemiddeld kaarten over:</translation>
     </message>
     <message>
         <source>Reset Game Stats</source>

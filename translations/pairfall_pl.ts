@@ -13,210 +13,262 @@
     <name>CardNames</name>
     <message>
         <source>Ace of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>As trefl</translation>
     </message>
     <message>
         <source>Two of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Dwójka trefl</translation>
     </message>
     <message>
         <source>Three of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Trójka trefl</translation>
     </message>
     <message>
         <source>Four of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Czwórka trefl</translation>
     </message>
     <message>
         <source>Five of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Piątka trefl</translation>
     </message>
     <message>
         <source>Six of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Szóstka trefl</translation>
     </message>
     <message>
         <source>Seven of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Siódemka trefl</translation>
     </message>
     <message>
         <source>Eight of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Ósemka trefl</translation>
     </message>
     <message>
         <source>Nine of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Dziewiątka trefl</translation>
     </message>
     <message>
         <source>Ten of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Dziesiątka trefl</translation>
     </message>
     <message>
         <source>Jack of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Walet trefl</translation>
     </message>
     <message>
         <source>Queen of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Dama trefl</translation>
     </message>
     <message>
         <source>King of Clubs</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Król trefl</translation>
     </message>
     <message>
         <source>Ace of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>As karo</translation>
     </message>
     <message>
         <source>Two of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Dwójka karo</translation>
     </message>
     <message>
         <source>Three of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Trójka karo</translation>
     </message>
     <message>
         <source>Four of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Czwórka karo</translation>
     </message>
     <message>
         <source>Five of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Piątka karo</translation>
     </message>
     <message>
         <source>Six of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Szóstka karo</translation>
     </message>
     <message>
         <source>Seven of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Siódemka karo</translation>
     </message>
     <message>
         <source>Eight of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Ósemka karo</translation>
     </message>
     <message>
         <source>Nine of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Dziewiątka karo</translation>
     </message>
     <message>
         <source>Ten of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Dziesiątka karo</translation>
     </message>
     <message>
         <source>Jack of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Walet karo</translation>
     </message>
     <message>
         <source>Queen of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Dama karo</translation>
     </message>
     <message>
         <source>King of Diamonds</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Król karo</translation>
     </message>
     <message>
         <source>Ace of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>As kier</translation>
     </message>
     <message>
         <source>Two of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Dwójka kier</translation>
     </message>
     <message>
         <source>Three of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Trójka kier</translation>
     </message>
     <message>
         <source>Four of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Czwórka kier</translation>
     </message>
     <message>
         <source>Five of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Piątka kier</translation>
     </message>
     <message>
         <source>Six of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Szóstka kier</translation>
     </message>
     <message>
         <source>Seven of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Siódemka kier</translation>
     </message>
     <message>
         <source>Eight of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Ósemka kier</translation>
     </message>
     <message>
         <source>Nine of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Dziewiątka kier</translation>
     </message>
     <message>
         <source>Ten of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Dziesiątka kier</translation>
     </message>
     <message>
         <source>Jack of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Walet kier</translation>
     </message>
     <message>
         <source>Queen of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Dama kier</translation>
     </message>
     <message>
         <source>King of Hearts</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Król kier</translation>
     </message>
     <message>
         <source>Ace of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>As pik</translation>
     </message>
     <message>
         <source>Two of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Dwójka pik</translation>
     </message>
     <message>
         <source>Three of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Trójka pik</translation>
     </message>
     <message>
         <source>Four of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Czwórka pik</translation>
     </message>
     <message>
         <source>Five of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Piątka pik</translation>
     </message>
     <message>
         <source>Six of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Szóstka pik</translation>
     </message>
     <message>
         <source>Seven of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Siódemka pik</translation>
     </message>
     <message>
         <source>Eight of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Ósemka pik</translation>
     </message>
     <message>
         <source>Nine of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Dziewiątka pik</translation>
     </message>
     <message>
         <source>Ten of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Dziesiątka pik</translation>
     </message>
     <message>
         <source>Jack of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Walet pik</translation>
     </message>
     <message>
         <source>Queen of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Dama pik</translation>
     </message>
     <message>
         <source>King of Spades</source>
+        <extracomment>A card&apos;s name. Heard alone, in a list of the table&apos;s places and right before &quot;selected&quot;: in the nominative, as players say it.</extracomment>
         <translation>Król pik</translation>
     </message>
 </context>
@@ -321,29 +373,24 @@
 <context>
     <name>ResultSpeech</name>
     <message>
-        <source>%1: %2</source>
-        <extracomment>A place on the table (&quot;Row 2, place 3&quot;), then what lies there now or what happened to it.</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>selected</source>
-        <extracomment>Spoken when the player selects a card.</extracomment>
-        <translation>zaznaczona</translation>
+        <extracomment>Follows a card&apos;s name, of any rank and suit: &quot;Queen of Hearts, selected&quot;, or alone after the name the screen reader has just read. A form that agrees with every card, or none that changes with it.</extracomment>
+        <translation>zaznaczono</translation>
     </message>
     <message>
         <source>not selected</source>
-        <extracomment>Spoken when a selected card is put back, or its selection is cleared.</extracomment>
-        <translation>niezaznaczona</translation>
+        <extracomment>Follows a card&apos;s name, of any rank and suit, when its selection is put back or cleared: &quot;Queen of Hearts, not selected&quot;, or alone. A form that agrees with every card, or none that changes with it.</extracomment>
+        <translation>odznaczono</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>A place with its card (&quot;Row 2, place 3: Five of Clubs&quot;), then &quot;selected&quot; or &quot;not selected&quot;.</extracomment>
+        <extracomment>A card with its place (&quot;Five of Clubs, row 2, place 3&quot;), then &quot;selected&quot; or &quot;not selected&quot;.</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 (selected)</source>
-        <extracomment>A card on the table that the player has selected, as the table key reads it.</extracomment>
-        <translation>%1 (zaznaczona)</translation>
+        <extracomment>A card on the table that the player has selected, as the table key reads it: &quot;Queen of Hearts (selected)&quot;. A form that agrees with every card, or none that changes with it.</extracomment>
+        <translation>%1 (zaznaczono)</translation>
     </message>
     <message>
         <source>%1; %2</source>
@@ -354,6 +401,21 @@
         <source>Row %1: %2</source>
         <extracomment>Spoken by the table key: a row&apos;s number, then its four places from the left.</extracomment>
         <translation>Rząd %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, row %2, place %3</source>
+        <extracomment>A card, then the place it lies in: &quot;Six of Hearts, row 2, place 3&quot;. The card comes first, so that a player who cuts the speech short has heard it.</extracomment>
+        <translation>%1, rząd %2, miejsce %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>An empty place in a row that also holds cards, as the table key reads it: &quot;Row 1: Six of Hearts; empty; empty; Four of Clubs&quot;. One word, agreeing with &quot;place&quot;.</extracomment>
+        <translation>puste</translation>
+    </message>
+    <message>
+        <source>Row %1: empty</source>
+        <extracomment>Spoken by the table key for a row whose four places are all empty.</extracomment>
+        <translation>Rząd %1: pusty</translation>
     </message>
 </context>
 <context>
@@ -488,19 +550,23 @@ obrazu</translation>
     </message>
     <message>
         <source>Total Games:</source>
+        <extracomment>A caption of Game Stats, shown and also spoken before its value: written out, without an abbreviation or a symbol.</extracomment>
         <translation>Rozegrane:</translation>
     </message>
     <message>
         <source>Total Wins:</source>
+        <extracomment>A caption of Game Stats, shown and also spoken before its value: written out, without an abbreviation or a symbol.</extracomment>
         <translation>Wygrane:</translation>
     </message>
     <message>
         <source>Total Losses:</source>
+        <extracomment>A caption of Game Stats, shown and also spoken before its value: written out, without an abbreviation or a symbol.</extracomment>
         <translation>Przegrane:</translation>
     </message>
     <message>
         <source>Avg Number of Cards Left:</source>
-        <translation>Pozostałe karty (śr.):</translation>
+        <extracomment>A caption of Game Stats, shown and also spoken before its value: written out, without an abbreviation or a symbol.</extracomment>
+        <translation>Średnio pozostałych kart:</translation>
     </message>
     <message>
         <source>Reset Game Stats</source>

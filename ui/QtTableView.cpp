@@ -1,6 +1,5 @@
 #include "ui/QtTableView.h"
 
-#include "art/CardNames.h"
 #include "game/Texts.h"
 #include "ui/PictureLoader.h"
 #include "ui/ResultSpeech.h"
@@ -41,7 +40,7 @@ int QtTableView::ShowPicture(Int16 slot, const std::string& path)
     picture->SetPicture(loaded.image);
     // Screen readers name the card, which the picture only shows.
     const int id = CardIdOfPicture(path);
-    picture->setAccessibleName(id != 0 ? CardName(id) : GameText(EmptyPlaceName));
+    picture->SetCard(id);
     // Each problem names its file, so a file is reported once.
     if (loaded.problem && m_reportedPictures.insert(loaded.problem->description()).second)
         m_errors.Report(*loaded.problem);

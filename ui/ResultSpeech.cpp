@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <numeric>
 #include <ranges>
 
 namespace pairfall {
@@ -48,11 +49,10 @@ void ResultSpeech::Flush()
     m_announcer.Announce(words);
 }
 
-QString ResultSpeech::PlaceWithCard(int slot) const
+QString ResultSpeech::CardWithPlace(int slot) const
 {
-    const SlotPicture* picture = m_table.Slot(slot);
-    //: A place on the table ("Row 2, place 3"), then what lies there now or what happened to it.
-    return tr("%1: %2").arg(picture->accessibleDescription(), picture->accessibleName());
+    //: A card, then the place it lies in: "Six of Hearts, row 2, place 3".  The card comes first, so that a player who cuts the speech short has heard it.
+    return tr("%1, row %2, place %3").arg(m_table.Slot(slot)->accessibleName()).arg(slot / layout::SlotColumns + 1).arg(slot % layout::SlotColumns + 1);
 }
 
 QString ResultSpeech::Words() const
@@ -79,19 +79,19 @@ QString ResultSpeech::Words() const
         const Change& change = m_changes[i];
         if (change.kind == Kind::Dealt) {
             // The focused place's card alone needs no place: the player is there.
-            parts << (change.slot == focused && deals == 1 ? m_table.Slot(change.slot)->accessibleName() : PlaceWithCard(change.slot));
+            parts << (change.slot == focused && deals == 1 ? m_table.Slot(change.slot)->accessibleName() : CardWithPlace(change.slot));
             continue;
         }
-        //: Spoken when the player selects a card.
+        //: Follows a card's name, of any rank and suit: "Queen of Hearts, selected", or alone after the name the screen reader has just read.  A form that agrees with every card, or none that changes with it.
         const QString selected = tr("selected");
-        //: Spoken when a selected card is put back, or its selection is cleared.
+        //: Follows a card's name, of any rank and suit, when its selection is put back or cleared: "Queen of Hearts, not selected", or alone.  A form that agrees with every card, or none that changes with it.
         const QString notSelected = tr("not selected");
         const QString state = change.kind == Kind::Selected ? selected : notSelected;
         if (change.slot == focused)
             parts << state;
         else
-            //: A place with its card ("Row 2, place 3: Five of Clubs"), then "selected" or "not selected".
-            parts << tr("%1, %2").arg(PlaceWithCard(change.slot), state);
+            //: A card with its place ("Five of Clubs, row 2, place 3"), then "selected" or "not selected".
+            parts << tr("%1, %2").arg(CardWithPlace(change.slot), state);
     }
     if (m_statusChanged)
         parts << m_status.Text();
@@ -102,18 +102,26 @@ QString ResultSpeech::TableSummary() const
 {
     QStringList rows;
     for (int row = 0; row < SlotCount / layout::SlotColumns; ++row) {
-        QString places;
+        QStringList places;
+        bool empty = true;
         for (int column = 0; column < layout::SlotColumns; ++column) {
             const SlotPicture* picture = m_table.Slot(row * layout::SlotColumns + column);
-            QString place = picture->accessibleName();
+            empty = empty && picture->IsEmpty();
+            QString place = picture->IsEmpty()
+                //: An empty place in a row that also holds cards, as the table key reads it: "Row 1: Six of Hearts; empty; empty; Four of Clubs".  One word, agreeing with "place".
+                ? tr("empty")
+                : picture->accessibleName();
             if (picture->IsSelected())
-                //: A card on the table that the player has selected, as the table key reads it.
+                //: A card on the table that the player has selected, as the table key reads it: "Queen of Hearts (selected)".  A form that agrees with every card, or none that changes with it.
                 place = tr("%1 (selected)").arg(place);
-            //: Two places of one row, as the table key reads them.
-            places = places.isEmpty() ? place : tr("%1; %2").arg(places, place);
+            places << place;
         }
+        //: Spoken by the table key for a row whose four places are all empty.
+        const QString emptyRow = tr("Row %1: empty").arg(row + 1);
+        //: Two places of one row, as the table key reads them.
+        const QString joined = std::accumulate(places.begin() + 1, places.end(), places.front(), [](const QString& left, const QString& right) { return tr("%1; %2").arg(left, right); });
         //: Spoken by the table key: a row's number, then its four places from the left.
-        rows << tr("Row %1: %2").arg(row + 1).arg(places);
+        rows << (empty ? emptyRow : tr("Row %1: %2").arg(row + 1).arg(joined));
     }
     rows << m_status.Text();
     return SpokenSentences(rows);

@@ -12,7 +12,7 @@ class StatusLine;
 class Table;
 
 // What a press changed on the table, in words for screen readers: each dealt
-// card (with its place, unless it is the one focused and the only one), each
+// card (then its place, unless it is the one focused and the only one), each
 // selection put on or taken off, then the status line once it changed.  The
 // changes gather while the game works and are spoken as one text when the
 // press ends or a message box is about to speak for itself.
@@ -31,7 +31,8 @@ public:
     // Speaks what gathered since the last time, if anything did.
     void Flush();
 
-    // The twelve places row by row, then the status line, as shown now.
+    // The twelve places row by row, then the status line, as shown now; a row
+    // without a card in a word, an empty place among cards in one.
     QString TableSummary() const;
 
 private:
@@ -45,7 +46,7 @@ private:
     };
 
     QString Words() const;
-    QString PlaceWithCard(int slot) const;
+    QString CardWithPlace(int slot) const;
 
     const Table& m_table;
     const StatusLine& m_status;

@@ -1,5 +1,6 @@
 #include "ui/SlotPicture.h"
 
+#include "art/CardNames.h"
 #include "game/Texts.h"
 #include "ui/TableLayout.h"
 #include "widgets/EngineTexts.h"
@@ -26,6 +27,12 @@ SlotPicture::SlotPicture(int index, const QWidget* outline, QWidget* parent)
     setAccessibleName(GameText(EmptyPlaceName));
     //: How a screen reader tells where a card place is: its row (1 to 3), then its place in the row from the left (1 to 4).
     setAccessibleDescription(tr("Row %1, place %2").arg(index / layout::SlotColumns + 1).arg(index % layout::SlotColumns + 1));
+}
+
+void SlotPicture::SetCard(int id)
+{
+    m_card = id;
+    setAccessibleName(id != 0 ? CardName(id) : GameText(EmptyPlaceName));
 }
 
 bool SlotPicture::IsSelected() const

@@ -19,6 +19,9 @@ public:
     void SetPicture(const QImage& picture);
     const QImage& Picture() const { return m_picture; }
 
+    // The card it shows, 0 for none; screen readers hear its name.
+    void SetCard(int id);
+    bool IsEmpty() const { return m_card == 0; }
     // Selected exactly while its outline shows.
     bool IsSelected() const;
     // What one left click does, for the keyboard and screen readers.
@@ -38,6 +41,7 @@ private:
     const QImage& Shown(qreal ratio);
 
     int m_index;
+    int m_card = 0;
     const QWidget* m_outline;
     QImage m_picture;
     QImage m_resampled; // the picture at the screen's ratio, when not a whole multiple of its own

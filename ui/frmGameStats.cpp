@@ -105,9 +105,13 @@ frmGameStats::frmGameStats(QWidget* owner, SettingsStore& store, ErrorBoundary& 
     // it further right and widens the window.
     const Caption title = AddCaption(this, "Label1", QT_TR_NOOP("Game Stats"), 64, 8, DialogFont(24, true));
     const QFont captionFont = DialogFont(12, true);
+    //: A caption of Game Stats, shown and also spoken before its value: written out, without an abbreviation or a symbol.
     const Caption games = AddCaption(this, "Label2", QT_TR_NOOP("Total Games:"), 8, 56, captionFont);
+    //: A caption of Game Stats, shown and also spoken before its value: written out, without an abbreviation or a symbol.
     const Caption wins = AddCaption(this, "Label3", QT_TR_NOOP("Total Wins:"), 8, 88, captionFont);
+    //: A caption of Game Stats, shown and also spoken before its value: written out, without an abbreviation or a symbol.
     const Caption losses = AddCaption(this, "Label4", QT_TR_NOOP("Total Losses:"), 8, 120, captionFont);
+    //: A caption of Game Stats, shown and also spoken before its value: written out, without an abbreviation or a symbol.
     const Caption average = AddCaption(this, "Label5", QT_TR_NOOP("Avg Number of Cards Left:"), 8, 152, captionFont);
     const int countsLeft = ValueLeft(128, { games, wins, losses });
     m_lblGames = AddValue(this, "lblGames", countsLeft, 56, 121);

@@ -233,21 +233,29 @@ def no_notification_since(mark, what):
 
 # --- What the table says now, in the player's language -------------------------
 
+def card_with_place(slot):
+    return fill(tr("ResultSpeech", "%1, row %2, place %3"), game.names()[slot], slot // game.COLUMNS + 1, slot % game.COLUMNS + 1)
+
+
 def result_of_deals(dealt, focused):
-    names = game.names()
     if len(dealt) == 1 and dealt[0] == focused:
-        parts = [names[dealt[0]]]
+        parts = [game.names()[dealt[0]]]
     else:
-        parts = [fill(tr("ResultSpeech", "%1: %2"), place(slot), names[slot]) for slot in dealt]
+        parts = [card_with_place(slot) for slot in dealt]
     return sentences(parts + [game.status_text()])
 
 
 def table_summary():
     names, checked, rows = game.names(), game.checked_slots(), []
     for row in range(game.SLOTS // game.COLUMNS):
+        row_slots = range(row * game.COLUMNS, (row + 1) * game.COLUMNS)
+        if all(names[slot] == game.EMPTY for slot in row_slots):
+            rows.append(fill(tr("ResultSpeech", "Row %1: empty"), row + 1))
+            continue
         places = ""
-        for slot in range(row * game.COLUMNS, (row + 1) * game.COLUMNS):
-            name = fill(tr("ResultSpeech", "%1 (selected)"), names[slot]) if slot in checked else names[slot]
+        for slot in row_slots:
+            name = tr("ResultSpeech", "empty") if names[slot] == game.EMPTY else names[slot]
+            name = fill(tr("ResultSpeech", "%1 (selected)"), name) if slot in checked else name
             places = fill(tr("ResultSpeech", "%1; %2"), places, name) if places else name
         rows.append(fill(tr("ResultSpeech", "Row %1: %2"), row + 1, places))
     return sentences(rows + [game.status_text()])
@@ -302,8 +310,7 @@ def wrong_pair(pair):
     mark = orca.mark()
     send("Return")  # OK
     game.give_main_window_the_focus()
-    expected = fill(tr("ResultSpeech", "%1, %2"), fill(tr("ResultSpeech", "%1: %2"), place(pair[0]), game.names()[pair[0]]),
-                    tr("ResultSpeech", "not selected"))
+    expected = fill(tr("ResultSpeech", "%1, %2"), card_with_place(pair[0]), tr("ResultSpeech", "not selected"))
     expect_notification(mark, expected, "the selection cleared after the rule message")
 
 
