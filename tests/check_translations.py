@@ -4,7 +4,8 @@
   check_translations.py complete LANGUAGES_IN_1252 TS...
       Every message is translated and finished, none has vanished from the
       program, each translation keeps every placeholder (%1, %n) of its
-      source text and adds none, and keeps its language's RULES.  The
+      source text and adds none, and keeps its language's RULES and the
+      rules of what is SPOKEN; each spoken message has a comment.  The
       source texts, and the translations of the languages in the comma-
       separated LANGUAGES_IN_1252, are all in Windows-1252: the dialogs show
       them in the bitmap "MS Sans Serif", which has no other letters.
@@ -26,10 +27,20 @@ PLACEHOLDER = re.compile(r"%(?:[1-9]|n)")
 
 # What a language asks of its texts (of one context's, or of all): a
 # pattern no translation may contain, and what it breaks.
+SELECTED_FOLLOWS_EVERY_CARD = "follows every card's name, of either gender: not the feminine"
 RULES = {
-    "fr": [(None, re.compile(r"[^\u00a0\u202f][:;?!]"), "wants a no-break space before : ; ? !")],
+    "fr": [(None, re.compile(r"[^\u00a0\u202f][:;?!]"), "wants a no-break space before : ; ? !"),
+           ("ResultSpeech", re.compile(r"sélectionnée"), SELECTED_FOLLOWS_EVERY_CARD)],
     "nl": [("CardNames", re.compile(r"\s"), "is a card's name, one word in Dutch")],
+    "es": [("ResultSpeech", re.compile(r"seleccionada"), SELECTED_FOLLOWS_EVERY_CARD)],
+    "it": [("ResultSpeech", re.compile(r"selezionata"), SELECTED_FOLLOWS_EVERY_CARD)],
+    "pt_BR": [("ResultSpeech", re.compile(r"selecionada"), SELECTED_FOLLOWS_EVERY_CARD)],
+    "pl": [("ResultSpeech", re.compile(r"zaznaczon[aey]"), "follows every card's name: a form without gender")],
 }
+# What every language asks: Game Stats' captions are spoken too.
+SPOKEN = [("pairfall::frmGameStats", re.compile(r"[.()Ø⌀]"), "is spoken too: no abbreviation or symbol")]
+# Where a translator must be told how the text is heard.
+COMMENTED = ("ResultSpeech", "CardNames")
 
 
 def placeholders(text):
@@ -43,13 +54,15 @@ def outside_1252(text):
 def problems_of(ts_file, languages_in_1252):
     problems = []
     root = ElementTree.parse(ts_file).getroot()
-    rules = RULES.get(root.get("language"), [])
+    rules = RULES.get(root.get("language"), []) + SPOKEN
     in_1252 = root.get("language") in languages_in_1252
     for context in root.iter("context"):
         name = context.findtext("name")
         for message in context.iter("message"):
             source = message.findtext("source")
             where = f"{ts_file.name}: {name}: {source!r}"
+            if name in COMMENTED and not message.findtext("extracomment"):
+                problems.append(f"{where} has no translator comment saying how it is heard")
             if outside_1252(source):
                 problems.append(f"{where} has letters outside Windows-1252: {outside_1252(source)}")
             translation = message.find("translation")
