@@ -21,18 +21,27 @@ ResultSpeech::ResultSpeech(const Table& table, const StatusLine& status, Announc
 {
 }
 
+// Only what the table still shows is spoken: not a card that the won game's
+// clearing took away again, nor the outline of a card covered by a new one
+// or taken away.  So a card's change drops the slot's earlier selection
+// changes (and a clearing its earlier deal), and a selection change after
+// a card's change on its slot is not kept.
 void ResultSpeech::Dealt(int slot)
 {
+    std::erase_if(m_changes, [slot](const Change& earlier) { return earlier.slot == slot && earlier.kind != Kind::Dealt && earlier.kind != Kind::Cleared; });
     m_changes.push_back({ slot, Kind::Dealt });
 }
 
 void ResultSpeech::Cleared(int slot)
 {
+    std::erase_if(m_changes, [slot](const Change& earlier) { return earlier.slot == slot && earlier.kind != Kind::Cleared; });
     m_changes.push_back({ slot, Kind::Cleared });
 }
 
 void ResultSpeech::SelectionChanged(int slot, bool selected)
 {
+    if (std::ranges::any_of(m_changes, [slot](const Change& earlier) { return earlier.slot == slot && (earlier.kind == Kind::Dealt || earlier.kind == Kind::Cleared); }))
+        return;
     m_changes.push_back({ slot, selected ? Kind::Selected : Kind::Deselected });
 }
 
@@ -57,41 +66,30 @@ QString ResultSpeech::CardWithPlace(int slot) const
 
 QString ResultSpeech::Words() const
 {
-    // Only what the table still shows is spoken: not a card that the won
-    // game's clearing took away again, nor the outline of a card covered by
-    // a new one or taken away.
-    const auto cardChanges = [](Kind kind) { return kind == Kind::Dealt || kind == Kind::Cleared; };
-    std::vector<std::size_t> spoken;
-    for (std::size_t i = 0; i < m_changes.size(); ++i) {
-        const auto sameSlot = [&](const Change& other) { return other.slot == m_changes[i].slot; };
-        const auto later = std::views::drop(m_changes, i + 1);
-        const bool stays = m_changes[i].kind == Kind::Dealt
-            ? std::ranges::none_of(later, [&](const Change& other) { return sameSlot(other) && other.kind == Kind::Cleared; })
-            : !cardChanges(m_changes[i].kind) && std::ranges::none_of(m_changes, [&](const Change& other) { return sameSlot(other) && cardChanges(other.kind); });
-        if (stays)
-            spoken.push_back(i);
-    }
-    const auto deals = std::count_if(spoken.begin(), spoken.end(), [&](std::size_t i) { return m_changes[i].kind == Kind::Dealt; });
+    const auto deals = std::ranges::count_if(m_changes, [](const Change& change) { return change.kind == Kind::Dealt; });
     const int focused = m_table.FocusSlot();
 
     QStringList parts;
-    for (std::size_t i : spoken) {
-        const Change& change = m_changes[i];
-        if (change.kind == Kind::Dealt) {
+    for (const Change& change : m_changes) {
+        switch (change.kind) {
+        case Kind::Cleared:
+            break; // the status line tells
+        case Kind::Dealt:
             // The focused place's card alone needs no place: the player is there.
             parts << (change.slot == focused && deals == 1 ? m_table.Slot(change.slot)->accessibleName() : CardWithPlace(change.slot));
-            continue;
-        }
-        //: Follows a card's name, of any rank and suit: "Queen of Hearts, selected", or alone after the name the screen reader has just read.  A form that agrees with every card, or none that changes with it.
-        const QString selected = tr("selected");
-        //: Follows a card's name, of any rank and suit, when its selection is put back or cleared: "Queen of Hearts, not selected", or alone.  A form that agrees with every card, or none that changes with it.
-        const QString notSelected = tr("not selected");
-        const QString state = change.kind == Kind::Selected ? selected : notSelected;
-        if (change.slot == focused)
-            parts << state;
-        else
+            break;
+        case Kind::Selected:
+        case Kind::Deselected: {
+            //: Follows a card's name, of any rank and suit: "Queen of Hearts, selected", or alone after the name the screen reader has just read.  A form that agrees with every card, or none that changes with it.
+            const QString selected = tr("selected");
+            //: Follows a card's name, of any rank and suit, when its selection is put back or cleared: "Queen of Hearts, not selected", or alone.  A form that agrees with every card, or none that changes with it.
+            const QString notSelected = tr("not selected");
+            const QString state = change.kind == Kind::Selected ? selected : notSelected;
             //: A card with its place ("Five of Clubs, row 2, place 3"), then "selected" or "not selected".
-            parts << tr("%1, %2").arg(CardWithPlace(change.slot), state);
+            parts << (change.slot == focused ? state : tr("%1, %2").arg(CardWithPlace(change.slot), state));
+            break;
+        }
+        }
     }
     if (m_statusChanged)
         parts << m_status.Text();

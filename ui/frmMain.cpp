@@ -177,16 +177,20 @@ void frmMain::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+void frmMain::Play(const std::function<void()>& command)
+{
+    m_errors.Run(command);
+    m_speech.Flush();
+}
+
 void frmMain::Slot_Click(int index)
 {
-    m_errors.Run([&] { m_game.Slot_Click(ToInt16(index)); });
-    m_speech.Flush();
+    Play([&] { m_game.Slot_Click(ToInt16(index)); });
 }
 
 void frmMain::mnuFileNew_Click()
 {
-    m_errors.Run([&] { m_game.New_Game(); });
-    m_speech.Flush();
+    Play([&] { m_game.New_Game(); });
 }
 
 void frmMain::ReadTable()
@@ -213,7 +217,7 @@ void frmMain::mnuGameStats_Click()
 
 void frmMain::Reset_Stats()
 {
-    m_errors.Run([&] { m_game.Reset_Stats(); });
+    Play([&] { m_game.Reset_Stats(); });
 }
 
 void frmMain::mnuFileExit_Click()

@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Every command of the game goes this way: a failure is reported, then
+    // what it changed on the table is spoken, once.
+    void Play(const std::function<void()>& command);
     void BuildMenus();
     QAction* AddCommand(QMenu* menu, const char* name, const QString& caption, void (frmMain::*handler)());
     void RestorePosition(std::vector<RuntimeError>& problems);
