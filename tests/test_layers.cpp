@@ -74,8 +74,10 @@ TEST(Layers, EveryIncludeStaysWithinItsFoldersLayer)
                 if (!std::regex_search(text, include, directive))
                     continue;
                 const std::string target = include[2];
-                bool allowed = std::regex_match(target, libraries);
-                if (include[1] == "\"")
+                // A file's own moc output, for a class with signals that only it knows.
+                const bool ownMoc = target == entry.path().stem().string() + ".moc";
+                bool allowed = ownMoc || std::regex_match(target, libraries);
+                if (include[1] == "\"" && !ownMoc)
                     allowed = target.find('/') != std::string::npos && reach.contains(target.substr(0, target.find('/')));
                 EXPECT_TRUE(allowed) << fs::relative(entry.path(), PAIRFALL_SOURCE_DIR).string() << ":" << line << ": " << folder << " may not include " << target;
             }

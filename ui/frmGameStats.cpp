@@ -22,7 +22,7 @@ namespace pairfall {
 namespace {
 
 struct Caption {
-    const QLabel* label;
+    QLabel* label;
     // Shows a translation, not the English it was laid out for.
     bool translated;
 };
@@ -122,7 +122,7 @@ frmGameStats::frmGameStats(QWidget* owner, SettingsStore& store, ErrorBoundary& 
     // neither for a loose text of the dialog; the description says them all.
     m_spoken = { { { games.label, m_lblGames }, { wins.label, m_lblWins }, { losses.label, m_lblLosses }, { average.label, m_lblAvgCards } } };
     for (auto [caption, value] : m_spoken)
-        const_cast<QLabel*>(caption)->setBuddy(const_cast<QLabel*>(value));
+        caption->setBuddy(value);
 
     QPushButton* reset = AddButton(this, "cmdResetStats", QT_TR_NOOP("Reset Game Stats"), 32, 192);
     QPushButton* closeButton = AddButton(this, "cmdClose", QT_TR_NOOP("Close"), std::max(176, reset->geometry().right() + 1 + 16), 192);

@@ -47,7 +47,7 @@ private:
     QLabel* m_lblLosses = nullptr;
     QLabel* m_lblAvgCards = nullptr;
     // Each value with the caption before it, in the order they stand.
-    std::array<std::pair<const QLabel*, const QLabel*>, 4> m_spoken {};
+    std::array<std::pair<QLabel*, QLabel*>, 4> m_spoken {};
 };
 
 }

@@ -34,6 +34,8 @@ signals:
 private:
     // Screen readers read a notification's text some time after it appears:
     // each of the last few keeps its own, so none is read with a later one's.
+    // (Qt 6.8's QAccessibleAnnouncementEvent says a text outright, and would
+    // make the ring and the notifications unneeded; Debian's Qt is 6.4.)
     std::array<Announcement*, 8> m_ring {};
     std::size_t m_next = 0;
 };
