@@ -33,7 +33,8 @@ PAIRFALL_PLAY_PACKAGES=(build-essential cmake qt6-base-dev qt6-tools-dev qt6-l10
 #                          bus, the accessibility bus, and a client that reads the
 #                          accessibility tree and sends keys as a screen reader does
 #   orca                   the screen reader itself, whose speech the screen_reader test reads
-#   python3                the translation checks and the accessibility clients
+#   python3                the translation checks, the accessibility clients, and the
+#                          check of the README and the links in docs/
 #   procps                 pgrep and pkill, which find another account's copies (other_account)
 PAIRFALL_TEST_PACKAGES=(python3 procps libgtest-dev clang-format xvfb xauth xdotool imagemagick clang libclang-rt-14-dev libbenchmark-dev libx11-dev desktop-file-utils appstream dpkg-dev file lintian dbus-daemon at-spi2-core python3-pyatspi orca)
 

@@ -22,7 +22,7 @@ struct Layer {
 const std::string Standard = "[a-z_]+";
 const std::string StandardAndQt = Standard + "|Q[A-Za-z]+";
 
-// The README's layer picture draws these arrows.
+// The layer picture in docs/layers.md draws these arrows.
 const std::map<std::string, Layer> Layers = {
     { "game", { {}, Standard } },
     { "platform", { { "game" }, Standard + "|windows\\.h" } },
