@@ -21,13 +21,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 
@@ -293,10 +293,23 @@ TEST_P(ATranslatedWindow, AsksWithAYesButtonInItsLanguage)
     EXPECT_NE(yes, "&Yes");
 }
 
+// Each language's own pair, as its typesetters set them.
+const std::map<QString, QString> QuotedText = {
+    { "de", QStringLiteral("„abc“") },
+    { "fr", QStringLiteral("«\u00a0abc\u00a0»") },
+    { "es", QStringLiteral("«abc»") },
+    { "it", QStringLiteral("«abc»") },
+    { "nl", QStringLiteral("“abc”") },
+    { "pt_BR", QStringLiteral("“abc”") },
+    { "pl", QStringLiteral("„abc”") },
+    { "sv", QStringLiteral("”abc”") },
+};
+
 TEST_P(ATranslatedWindow, QuotesABadSettingsTextWithItsLanguagesOwnMarks)
 {
+    ASSERT_TRUE(QuotedText.contains(GetParam())) << "no quote marks known for " << GetParam().toStdString();
     const QString message = ErrorMessage(RuntimeError::TypeMismatch().InSetting("Stats", "TotalGames", "abc"));
-    EXPECT_TRUE(message.contains(QRegularExpression(QStringLiteral("[„“”«‘‚]\u00a0?abc\u00a0?[“”»’]")))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QuotedText.at(GetParam()))) << message.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(, ATranslatedWindow, ::testing::ValuesIn(Languages()), [](const auto& info) { return info.param.toStdString(); });
