@@ -2,6 +2,7 @@
 
 #include "art/Inks.h"
 #include "art/TableGreen.h"
+#include "game/Card.h"
 
 #include <QPainter>
 
@@ -11,6 +12,12 @@ namespace {
 
 constexpr qreal CornerRadius = 4.0;
 
+}
+
+CardToPaint BeginCard(int id, int scale)
+{
+    Q_ASSERT(IsCardId(id));
+    return { SuitOfCard(id), CardValue(static_cast<Int16>(id)), BlankCard(scale) };
 }
 
 QImage BlankCard(int scale)

@@ -13,11 +13,7 @@ namespace pairfall {
 
 QImage PaintCard(int id, int scale)
 {
-    Q_ASSERT(IsCardId(id));
-    const Suit suit = SuitOfCard(id);
-    const int rank = CardValue(static_cast<Int16>(id));
-
-    QImage canvas = BlankCard(scale);
+    auto [suit, rank, canvas] = BeginCard(id, scale);
     {
         QPainter p(&canvas);
         p.setRenderHint(QPainter::Antialiasing, true);
