@@ -81,6 +81,28 @@ average_red() { # x y -> mean red (0..255) of the slot-sized area there
     import -window root -crop "$(px 71)x$(px 96)+$1+$2" +repage "$work/area.png"
     convert "$work/area.png" -resize 1x1\! -format '%[fx:int(255*r)]' info:
 }
+# Runs the check until it holds, for up to ten seconds; fails the test with
+# the message otherwise.
+await() { # message check...
+    local message="$1"
+    shift
+    for _ in $(seq 200); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    fail "$message"
+}
+shows_a_card() { # x y -> true when the slot there is mostly white, as a card's face
+    [ "$(average_red "$1" "$2")" -gt 150 ]
+}
+visible_windows() { xdotool search --onlyvisible --name '' 2> /dev/null | wc -l; }
+open_file_menu() { # with a click on File; true once its menu shows, a window more
+    local before
+    before="$(visible_windows)"
+    xdotool mousemove $((wx + $(px 15))) $((wy + $(px 8))) click 1
+    await "the File menu did not open" test_more_windows_than "$before"
+}
+test_more_windows_than() { [ "$(visible_windows)" -gt "$1" ]; }
 shows_a_card_picture() { # x y -> true when the slot there shows some card's file pixel for pixel
     import -window root -crop "$(px 71)x$(px 96)+$1+$2" +repage "$work/slot.png"
     for id in $(seq 52); do
@@ -117,14 +139,12 @@ slot_y=$((table_top + $(px 24)))
 
 for x in "$slot_x" $((slot_x + $(px 88))); do
     xdotool mousemove $((x + $(px 35))) $((slot_y + $(px 48))) click 1
-    sleep 0.5
-    [ "$(average_red "$x" "$slot_y")" -gt 150 ] || fail "no card was dealt onto the slot at $x"
+    await "no card was dealt onto the slot at $x" shows_a_card "$x" "$slot_y"
     shows_a_card_picture "$x" "$slot_y" || fail "the slot at $x does not show a card's $suffix picture pixel for pixel"
 done
 
 # File > Game Stats with the mouse: the File menu, then its second item.
-xdotool mousemove $((wx + $(px 15))) $((wy + $(px 8))) click 1
-sleep 0.4
+open_file_menu
 xdotool key g
 stats_window="$(wait_for_window 'Game Stats')" || fail "Game Stats did not open"
 grep -q '^TotalGames=0$' "$XDG_CONFIG_HOME/Pairfall/Pairfall.conf" || fail "Game Stats did not write the statistics first"
@@ -137,8 +157,7 @@ done
 xdotool search --onlyvisible --name '^Game Stats$' > /dev/null 2>&1 && fail "Close did not close Game Stats"
 
 # File > Exit.
-xdotool mousemove $((wx + $(px 15))) $((wy + $(px 8))) click 1
-sleep 0.4
+open_file_menu
 xdotool key x
 for _ in $(seq 100); do kill -0 "$game_pid" 2> /dev/null || break; sleep 0.05; done
 kill -0 "$game_pid" 2> /dev/null && fail "File > Exit did not end the program"
