@@ -24,6 +24,11 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
     echo "FAILED: no stand-in uiautomationcore.dll at '$standin' (the Windows build's target uia_standin)"
     exit 1
 }
+# The stand-in is the test's alone: the program as packed never carries it.
+[ -e "$program_folder/uiautomationcore.dll" ] && {
+    echo "FAILED: $program_folder holds a uiautomationcore.dll; the packed program must not"
+    exit 1
+}
 source "$here/wine_session.sh"
 need_tools "xvfb, xdotool, imagemagick and python3" Xvfb xdotool import python3
 failure_shot=pairfall-windows-speech-failure.png
@@ -67,7 +72,7 @@ done
 # status line, which the game does not act on.
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove $((X + 100)) $((Y + HEIGHT - 9)) click 1 && xdotool windowfocus --sync "$window" || fail "could not give the main window the keys"
-python3 "$here/windows_speech.py" "$record" "$window" || fail "the results raised under Wine are not the ones spoken on Linux (see above)"
+python3 "$here/windows_speech.py" "$record" "$window" || fail "windows_speech.py: see above"
 kill "$game_pid" 2> /dev/null
 wait_for_end "$game_pid" || fail "pairfall.exe did not end"
 game_pid=""
