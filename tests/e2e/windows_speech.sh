@@ -30,7 +30,9 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
     exit 1
 }
 source "$here/wine_session.sh"
-need_tools "xvfb, xdotool, imagemagick and python3" Xvfb xdotool import python3
+need_tools "xvfb, xdotool and imagemagick" Xvfb xdotool import
+PYTHON=/usr/bin/python3 # Debian's
+[ -x "$PYTHON" ] || missing "$PYTHON is not installed (scripts/setup.sh installs python3)"
 failure_shot=pairfall-windows-speech-failure.png
 game_pid=""
 stop_programs() {
@@ -72,7 +74,7 @@ done
 # status line, which the game does not act on.
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove $((X + 100)) $((Y + HEIGHT - 9)) click 1 && xdotool windowfocus --sync "$window" || fail "could not give the main window the keys"
-python3 "$here/windows_speech.py" "$record" "$window" || fail "windows_speech.py: see above"
+"$PYTHON" "$here/windows_speech.py" "$record" "$window" || fail "windows_speech.py: see above"
 kill "$game_pid" 2> /dev/null
 wait_for_end "$game_pid" || fail "pairfall.exe did not end"
 game_pid=""
