@@ -19,7 +19,6 @@ that names it (the rest of the line must still be exactly the rule's), and
 chooses its next keys from the table it has learned.
 """
 import itertools
-import os
 import re
 import subprocess
 import sys
@@ -361,8 +360,6 @@ def main():
     print(f"Raised on window {main_handle} (the main window, in front) for each result; a pair:")
     for what, handle, kind, processing, activity, text, _ in seen["a pair"]:
         print(f"  {what}: window {handle}, kind {kind}, processing {processing}, {activity}, {text!r}")
-    with open(os.path.join(os.path.dirname(RECORD), "results.txt"), "w") as out:
-        out.writelines(f"{what}\t{text}\n" for what, _, _, _, _, text, _ in recorded)
     print(f"1 passed, 0 failed: {len(recorded)} results as Orca hears them on Linux ({', '.join(seen)}, "
           f"the table key, a new game), {presses} presses, {time.monotonic() - started:.0f} s")
 
