@@ -20,9 +20,10 @@ import statistics
 import subprocess
 import sys
 import time
-import xml.etree.ElementTree as ElementTree
+import types
 
 import keyboard_game as game  # reading the tree, the rules and the keys
+import speech_rules as rules  # what each result must say, on Windows too
 
 MAIN_WINDOW, ORCA_FOLDER, TS_FILE, PLAN = sys.argv[1:5]
 ORCA_STARTS = 3  # Orca now and then hangs starting its speech; it is started again
@@ -33,20 +34,8 @@ NOTIFICATION = re.compile(r"SPEECH GENERATOR: Starting unfocused generation for 
 KEY_TIME = re.compile(r"^\s+time=(\d+\.\d+)")
 
 
-def load_translations():
-    found = {}
-    if TS_FILE != "-":
-        for context in ElementTree.parse(TS_FILE).getroot().iter("context"):
-            for message in context.iter("message"):
-                found[(context.findtext("name"), message.findtext("source"))] = message.findtext("translation")
-    return found
-
-
-TRANSLATIONS = load_translations()
-
-
-def tr(context, source):
-    return TRANSLATIONS.get((context, source)) or source
+TRANSLATIONS = rules.load_translations(TS_FILE)
+tr, fill, sentences = rules.tr, rules.fill, rules.sentences
 
 
 # The tree as the player's language names it; the rules read the English names.
@@ -57,21 +46,13 @@ game.EMPTY = tr("Game", "Empty place")
 game.slots = lambda: game.children(game.find(game.main_frame(), "panel", tr("pairfall::Table", "Table")))
 
 
-def fill(template, *values):
-    for i, text in enumerate(values, 1):
-        template = template.replace(f"%{i}", str(text), 1)
-    return template
-
-
-def sentences(parts):
-    joined = ""
-    for part in parts:
-        joined = fill(tr("Announcer", "%1. %2"), joined, part) if joined else part
-    return joined
-
-
 def place(slot):
     return game.slots()[slot].description
+
+
+# The table as the accessibility tree shows it, for the shared rules.
+TreeTable = types.SimpleNamespace(names=lambda: game.names(), checked_slots=lambda: game.checked_slots(),
+                                  status_text=lambda: game.status_text(), place=place)
 
 
 def seconds_of_day(hours, minutes, seconds):
@@ -233,32 +214,12 @@ def no_notification_since(mark, what):
 
 # --- What the table says now, in the player's language -------------------------
 
-def card_with_place(slot):
-    return fill(tr("ResultSpeech", "%1, row %2, place %3"), game.names()[slot], slot // game.COLUMNS + 1, slot % game.COLUMNS + 1)
-
-
 def result_of_deals(dealt, focused):
-    if len(dealt) == 1 and dealt[0] == focused:
-        parts = [game.names()[dealt[0]]]
-    else:
-        parts = [card_with_place(slot) for slot in dealt]
-    return sentences(parts + [game.status_text()])
+    return rules.result_of_deals(TreeTable, dealt, focused)
 
 
 def table_summary():
-    names, checked, rows = game.names(), game.checked_slots(), []
-    for row in range(game.SLOTS // game.COLUMNS):
-        row_slots = range(row * game.COLUMNS, (row + 1) * game.COLUMNS)
-        if all(names[slot] == game.EMPTY for slot in row_slots):
-            rows.append(fill(tr("ResultSpeech", "Row %1: empty"), row + 1))
-            continue
-        places = ""
-        for slot in row_slots:
-            name = tr("ResultSpeech", "empty") if names[slot] == game.EMPTY else names[slot]
-            name = fill(tr("ResultSpeech", "%1 (selected)"), name) if slot in checked else name
-            places = fill(tr("ResultSpeech", "%1; %2"), places, name) if places else name
-        rows.append(fill(tr("ResultSpeech", "Row %1: %2"), row + 1, places))
-    return sentences(rows + [game.status_text()])
+    return rules.table_summary(TreeTable)
 
 
 # --- Playing by ear --------------------------------------------------------------
@@ -310,7 +271,7 @@ def wrong_pair(pair):
     mark = orca.mark()
     send("Return")  # OK
     game.give_main_window_the_focus()
-    expected = fill(tr("ResultSpeech", "%1, %2"), card_with_place(pair[0]), tr("ResultSpeech", "not selected"))
+    expected = rules.cleared_selection(TreeTable, pair[0])
     expect_notification(mark, expected, "the selection cleared after the rule message")
 
 
