@@ -21,6 +21,8 @@ import time
 import pyatspi
 from gi.repository import GLib
 
+from game_rules import COLUMNS, RANKS, SLOTS, TEN, play_left, wrong_pair
+
 KEYSYMS = {
     "space": 0x0020, "Return": 0xFF0D, "KP_Enter": 0xFF8D, "Tab": 0xFF09,
     "ISO_Left_Tab": 0xFE20, "Home": 0xFF50, "Left": 0xFF51, "Up": 0xFF52,
@@ -29,12 +31,7 @@ KEYSYMS = {
 }
 ALT_MASK = 1 << 3  # Mod1
 PRESS_KEYS = ["space", "Return", "KP_Enter"]  # taken in turn
-RANKS = {"Ace": 1, "Two": 2, "Three": 3, "Four": 4, "Five": 5, "Six": 6, "Seven": 7,
-         "Eight": 8, "Nine": 9, "Ten": 10, "Jack": 11, "Queen": 12, "King": 13}
 EMPTY = "Empty place"
-TEN = 10
-COLUMNS = 4
-SLOTS = 12
 
 main_window = sys.argv[1]
 events = collections.Counter()
@@ -222,30 +219,6 @@ def give_main_window_the_focus():
 
 
 # --- The rules, read from the slot names ---------------------------------------
-
-def play_left(values):
-    """A ten, a pair that makes ten, or four face cards of one rank, as slot lists."""
-    tens = [i for i, v in enumerate(values) if v == TEN]
-    if tens:
-        return [tens[0]]
-    for i in range(SLOTS):
-        for j in range(i + 1, SLOTS):
-            if 0 < values[i] < TEN and values[i] + values[j] == TEN:
-                return [i, j]
-    for rank in (11, 12, 13):
-        faces = [i for i, v in enumerate(values) if v == rank]
-        if len(faces) == 4:
-            return faces
-    return None
-
-
-def wrong_pair(values):
-    for i in range(SLOTS):
-        for j in range(i + 1, SLOTS):
-            if 0 < values[i] < TEN and 0 < values[j] < TEN and values[i] + values[j] != TEN:
-                return [i, j]
-    return None
-
 
 def game_ends_now(values):
     """A loss shows once all twelve slots hold cards and no play is left."""

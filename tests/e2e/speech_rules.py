@@ -9,8 +9,8 @@ it reads a table through three calls and knows no accessibility bus.
 """
 import xml.etree.ElementTree as ElementTree
 
-SLOTS = 12
-COLUMNS = 4
+from game_rules import COLUMNS, SLOTS
+
 TRANSLATIONS = {}
 
 

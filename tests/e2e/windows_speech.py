@@ -25,16 +25,14 @@ import sys
 import time
 
 import speech_rules as rules
+from game_rules import RANKS, TEN, play_left, wrong_pair
 
 RECORD, MAIN_WINDOW = sys.argv[1:3]
 SPEECH_WAIT = 10.0  # seconds for a result to be raised, however busy the machine
 ACTION_COMPLETED, MOST_RECENT, ACTIVITY = "2", "3", "Pairfall.Result"
-RANKS = {"Ace": 1, "Two": 2, "Three": 3, "Four": 4, "Five": 5, "Six": 6, "Seven": 7,
-         "Eight": 8, "Nine": 9, "Ten": 10, "Jack": 11, "Queen": 12, "King": 13}
 SUITS = ["Clubs", "Diamonds", "Hearts", "Spades"]
 CARDS = [f"{rank} of {suit}" for suit in SUITS for rank in RANKS]
 CARD = re.compile("|".join(re.escape(card) for card in sorted(CARDS, key=len, reverse=True)))
-TEN = 10
 
 rules.load_translations("-")  # the test prefix speaks English
 EMPTY = rules.tr("Game", "Empty place")
@@ -271,30 +269,6 @@ def play(move_list, what):
     values = table.values()
     if won or (EMPTY not in table.cards and play_left(values) is None):
         return rules.tr("Game", "You WIN") if won else rules.tr("Game", "You LOSE")
-    return None
-
-
-def play_left(values):
-    """A ten, a pair that makes ten, or four face cards of one rank, as slot lists."""
-    tens = [i for i, v in enumerate(values) if v == TEN]
-    if tens:
-        return [tens[0]]
-    for i in range(rules.SLOTS):
-        for j in range(i + 1, rules.SLOTS):
-            if 0 < values[i] < TEN and values[i] + values[j] == TEN:
-                return [i, j]
-    for rank in (11, 12, 13):
-        faces = [i for i, v in enumerate(values) if v == rank]
-        if len(faces) == 4:
-            return faces
-    return None
-
-
-def wrong_pair(values):
-    for i in range(rules.SLOTS):
-        for j in range(i + 1, rules.SLOTS):
-            if 0 < values[i] < TEN and 0 < values[j] < TEN and values[i] + values[j] != TEN:
-                return [i, j]
     return None
 
 
