@@ -9,7 +9,6 @@
 #include "settings/QtSettingsStore.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -97,25 +96,6 @@ TEST_F(StoreAcrossProcesses, ALaterStartWaitsForACopyThatIsStillStartingAndHands
     EXPECT_TRUE(LinesUntil(first, "activated").contains("asked"));
 }
 
-TEST_F(StoreAcrossProcesses, ALaterStartGivesUpOnACopyThatHangsWhileStartingWithinTheBoundWritingNothing)
-{
-    QProcess hung;
-    Start(hung, WINDOW_DRIVER, home, { "idle", "hung-start" });
-    ASSERT_EQ(NextLine(hung), "starting");
-    QElapsedTimer clock;
-    clock.start();
-    QProcess later;
-    Start(later, WINDOW_DRIVER, home, { "idle", "bound=4000" });
-    EXPECT_EQ(Outcome(later), "no answer");
-    ASSERT_TRUE(Ended(later));
-    const qint64 waited = clock.elapsed();
-    EXPECT_EQ(later.exitCode(), 1);
-    EXPECT_GE(waited, 4000);
-    EXPECT_LT(waited, 15000);
-    EXPECT_FALSE(QFile::exists(home.SettingsFile()));
-    EXPECT_TRUE(home.PlatformStoreUntouched());
-}
-
 TEST_F(StoreAcrossProcesses, AStartAfterAKilledRunTakesOverItsLockAndSocket)
 {
     QProcess killed;
@@ -150,49 +130,6 @@ TEST_F(StoreAcrossProcesses, AStartWhileTheRunningCopyShutsDownWaitsForItsLockAn
     EXPECT_EQ(closing.exitCode(), 0);
     EXPECT_EQ(OnDisk(home), SavedOnExit("0"));
 }
-
-struct Runtimes {
-    const char* name;
-    bool firstHasOne;
-    bool laterHasOne;
-};
-
-class WithOrWithoutARuntimeFolder : public ::testing::TestWithParam<Runtimes> {
-protected:
-    QProcessEnvironment Environment(bool withOne, const QTemporaryDir& runtime) const
-    {
-        QProcessEnvironment environment = home.Environment();
-        environment.remove("XDG_RUNTIME_DIR");
-        if (withOne)
-            environment.insert("XDG_RUNTIME_DIR", runtime.path());
-        return environment;
-    }
-
-    Home home;
-    QTemporaryDir firstRuntime;
-    QTemporaryDir laterRuntime;
-};
-
-// A login with a runtime folder, and su, cron or a bare ssh session without
-// one: the copies share the store, so they find each other.
-TEST_P(WithOrWithoutARuntimeFolder, ALaterStartOfTheSameStoreIsHandedOver)
-{
-    QProcess first;
-    Start(first, WINDOW_DRIVER, Environment(GetParam().firstHasOne, firstRuntime), { "idle" });
-    ASSERT_TRUE(NextLine(first).startsWith("ready"));
-    QProcess later;
-    Start(later, WINDOW_DRIVER, Environment(GetParam().laterHasOne, laterRuntime), { "idle", "bound=10000" });
-    EXPECT_EQ(Outcome(later), "handed over");
-    ASSERT_TRUE(Ended(later));
-    EXPECT_EQ(later.exitCode(), 0);
-    EXPECT_EQ(first.state(), QProcess::Running);
-}
-
-INSTANTIATE_TEST_SUITE_P(, WithOrWithoutARuntimeFolder,
-    ::testing::Values(Runtimes { "NeitherHasOne", false, false },
-        Runtimes { "OnlyTheFirstHasOne", true, false },
-        Runtimes { "OnlyTheLaterHasOne", false, true }),
-    RowName);
 
 #ifdef Q_OS_UNIX
 

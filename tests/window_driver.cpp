@@ -4,7 +4,7 @@
 // loop, on the pictures of the source folder, with its settings where
 // PAIRFALL_SETTINGS_FILE says (as the program's).
 //   window_driver idle | game-stats | question | behind | closing
-//                 [slow-start | hung-start] [bound=MILLISECONDS]
+//                 [slow-start] [bound=MILLISECONDS]
 // the window as started, with Game Stats open, with the play-again question of
 // a game just won (and recorded) open, with another window in front of it, or
 // closed at once as Exit closes it.
@@ -14,7 +14,7 @@
 // When closing, it prints "unloading" as Form_Unload begins and holds the
 // shutdown there until a line comes on its standard input.
 // A slow start prints "starting" once it holds the lock and listens, and
-// waits likewise before it opens the store; a hung start never goes on.
+// waits likewise before it opens the store.
 // A later start prints "waiting" when it finds a live copy holding the lock,
 // "asking" each time it puts its question to it, then "handed over" and exits
 // 0, or "no answer" and exits 1, as the program does (which shows a box for
@@ -29,7 +29,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QThread>
 #include <QTimer>
 #include <QWindow>
 
@@ -128,12 +127,10 @@ int main(int argc, char** argv)
         Print("no answer");
         return 1;
     }
-    if (start == "slow-start" || start == "hung-start")
+    if (start == "slow-start") {
         Print("starting");
-    if (start == "slow-start")
         HoldUntilToldToGoOn();
-    while (start == "hung-start")
-        QThread::msleep(1000);
+    }
     QtSettingsStore store(settings);
     ClockRandomSource random;
     QtMessageBoxService boxes;

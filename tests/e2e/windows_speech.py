@@ -66,11 +66,6 @@ class Table:
             return rules.tr("Game", "Ready")
         return rules.tr("Game", "There are %n cards left").replace("%n", str(self.left))
 
-    @staticmethod
-    def place(slot):
-        return rules.fill(rules.tr("pairfall::SlotPicture", "Row %1, place %2"), slot // rules.COLUMNS + 1,
-                          slot % rules.COLUMNS + 1)
-
     def values(self):
         return [0 if name == EMPTY else RANKS[name.split()[0]] for name in self.cards]
 
@@ -117,7 +112,7 @@ def next_notification(what):
     handle, kind, processing, activity, text, facts = fields
     recorded.append((what, handle, kind, processing, activity, text, facts))
     check_raised(what, handle, kind, processing, activity, facts)
-    return text.replace("\\t", "\t").replace("\\n", "\n").replace("\\r", "\r").replace("\\\\", "\\")
+    return text
 
 
 def main_window_facts():

@@ -70,52 +70,19 @@ public:
         return S_OK;
     }
 
+    HWND Window() const { return m_window; }
+
 private:
     LONG m_references = 1;
     HWND m_window;
 };
 
-// The window an element leads back to, as a screen reader finds it.
-HWND WindowOf(IUnknown* element)
+// Texts go as they are: the program's hold no tab and no line end, and a
+// line that does not split into its six fields fails the test.
+std::wstring Field(BSTR text)
 {
-    IRawElementProviderSimple* provider = nullptr;
-    if (!element || FAILED(element->QueryInterface(IID_IRawElementProviderSimple, reinterpret_cast<void**>(&provider))))
-        return nullptr;
-    VARIANT value;
-    HWND window = nullptr;
-    if (SUCCEEDED(provider->GetPropertyValue(NativeWindowHandle, &value)) && value.vt == VT_I4)
-        window = reinterpret_cast<HWND>(static_cast<LONG_PTR>(value.lVal));
-    VariantClear(&value);
-    provider->Release();
-    return window;
+    return text ? std::wstring(text, SysStringLen(text)) : std::wstring();
 }
-
-// One field of a line: tabs, line ends and backslashes written as escapes.
-std::wstring Field(const wchar_t* text, std::size_t length)
-{
-    std::wstring out;
-    for (std::size_t i = 0; i < length; ++i) {
-        switch (text[i]) {
-        case L'\\':
-            out += L"\\\\";
-            break;
-        case L'\t':
-            out += L"\\t";
-            break;
-        case L'\n':
-            out += L"\\n";
-            break;
-        case L'\r':
-            out += L"\\r";
-            break;
-        default:
-            out += text[i];
-        }
-    }
-    return out;
-}
-
-std::wstring Field(BSTR text) { return text ? Field(text, SysStringLen(text)) : std::wstring(); }
 
 // What the test needs to know that the window is the program's main one and
 // in front: top level, this process's, visible, foreground, title and size.
@@ -135,7 +102,7 @@ std::wstring WindowFacts(HWND window)
     facts += IsWindowVisible(window) ? L" visible" : L" hidden";
     facts += GetForegroundWindow() == window ? L" foreground" : L" background";
     facts += L" " + std::to_wstring(client.right - client.left) + L"x" + std::to_wstring(client.bottom - client.top);
-    facts += L" " + Field(title, static_cast<std::size_t>(titleLength));
+    facts += L" " + std::wstring(title, static_cast<std::size_t>(titleLength));
     return facts;
 }
 
@@ -184,7 +151,9 @@ HRESULT WINAPI UiaRaiseNotificationEvent(IRawElementProviderSimple* provider, in
 {
     if (!provider)
         return E_INVALIDARG;
-    const HWND window = WindowOf(provider);
+    // The provider is the one UiaHostProviderFromHwnd made: it names the
+    // window that a screen reader would find through it.
+    const HWND window = static_cast<HostProvider*>(provider)->Window();
     wchar_t handle[32];
     wsprintfW(handle, L"0x%I64x", static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(window)));
     const std::wstring line = std::wstring(handle) + L"\t" + std::to_wstring(kind) + L"\t" + std::to_wstring(processing) + L"\t"
