@@ -9,7 +9,6 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <numeric>
 #include <ranges>
 
 namespace pairfall {
@@ -100,11 +99,11 @@ QString ResultSpeech::TableSummary() const
 {
     QStringList rows;
     for (int row = 0; row < SlotCount / layout::SlotColumns; ++row) {
-        QStringList places;
-        bool empty = true;
+        QString places;
+        bool cards = false;
         for (int column = 0; column < layout::SlotColumns; ++column) {
             const SlotPicture* picture = m_table.Slot(row * layout::SlotColumns + column);
-            empty = empty && picture->IsEmpty();
+            cards = cards || !picture->IsEmpty();
             QString place = picture->IsEmpty()
                 //: An empty place in a row that also holds cards, as the table key reads it: "Row 1: Six of Hearts; empty; empty; Four of Clubs".  One word, agreeing with "place".
                 ? tr("empty")
@@ -112,14 +111,15 @@ QString ResultSpeech::TableSummary() const
             if (picture->IsSelected())
                 //: A card on the table that the player has selected, as the table key reads it: "Queen of Hearts (selected)".  A form that agrees with every card, or none that changes with it.
                 place = tr("%1 (selected)").arg(place);
-            places << place;
+            //: Two places of one row, as the table key reads them.
+            places = places.isEmpty() ? place : tr("%1; %2").arg(places, place);
         }
-        //: Spoken by the table key for a row whose four places are all empty.
-        const QString emptyRow = tr("Row %1: empty").arg(row + 1);
-        //: Two places of one row, as the table key reads them.
-        const QString joined = std::accumulate(places.begin() + 1, places.end(), places.front(), [](const QString& left, const QString& right) { return tr("%1; %2").arg(left, right); });
-        //: Spoken by the table key: a row's number, then its four places from the left.
-        rows << (empty ? emptyRow : tr("Row %1: %2").arg(row + 1).arg(joined));
+        if (cards)
+            //: Spoken by the table key: a row's number, then its four places from the left.
+            rows << tr("Row %1: %2").arg(row + 1).arg(places);
+        else
+            //: Spoken by the table key for a row whose four places are all empty.
+            rows << tr("Row %1: empty").arg(row + 1);
     }
     rows << m_status.Text();
     return SpokenSentences(rows);

@@ -24,7 +24,7 @@ SlotPicture::SlotPicture(int index, const QWidget* outline, QWidget* parent)
     // inside screen pixels, Qt then left stale pixels across the table.
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(GameText(EmptyPlaceName));
+    SetCard(0);
     //: How a screen reader tells where a card place is: its row (1 to 3), then its place in the row from the left (1 to 4).
     setAccessibleDescription(tr("Row %1, place %2").arg(index / layout::SlotColumns + 1).arg(index % layout::SlotColumns + 1));
 }
