@@ -28,6 +28,7 @@ ManifestDPIAware true
 !define EXIT_GAME_RUNNING 3
 !define EXIT_SETUP_RUNNING 4
 !define EXIT_NOT_WRITABLE 5
+!define EXIT_NO_RIGHTS 6
 
 Name "Pairfall"
 OutFile "${OUTFILE}"
@@ -75,40 +76,91 @@ VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 !include /CHARSET=UTF8 "texts.nsh"
 
 ; One installer or uninstaller at a time: the mark is held until this
-; process ends.  Where it is there already, another one runs.  Where it
-; cannot be made at all (a user without the right to global names, who
-; cannot install for the machine either) there is no guard.
+; process ends.  Where it is there already, another one runs; where it is
+; there but refused (access denied), another account's runs.  Where it cannot
+; be made for any other reason there is no guard.
 !macro ONE_SETUP_AT_A_TIME
   System::Call 'kernel32::CreateMutexW(p 0, i 0, w "${SETUP_MARK}") p .r0 ?e'
   Pop $1
+  StrCpy $2 0
   ${If} $0 P<> 0
-  ${AndIf} $1 = 183 ; ERROR_ALREADY_EXISTS
+    ${If} $1 = 183 ; ERROR_ALREADY_EXISTS
+      StrCpy $2 1
+    ${EndIf}
+  ${ElseIf} $1 = 5 ; ERROR_ACCESS_DENIED
+    StrCpy $2 1
+  ${EndIf}
+  ${If} $2 = 1
     MessageBox MB_OK|MB_ICONEXCLAMATION "$(SetupRunning)" /SD IDOK
     SetErrorLevel ${EXIT_SETUP_RUNNING}
     Quit
   ${EndIf}
 !macroend
 
-!macro GAME_CHECKS un question
-; Pushes 1 while the game runs: its mark is there, or (a copy from before
-; the mark, or one in another session) its program file is in use.
+!macro GAME_CHECKS un question no_rights failed
+; Pushes what stands in the way of writing the program file: 0 nothing (or
+; no file there), 1 a program runs from it (a sharing violation), 2 no right
+; to write it (access denied: read-only, or another's), 3 anything else.
+Function ${un}ProgramFileState
+  System::Call 'kernel32::CreateFileW(w "$INSTDIR\pairfall.exe", i 0x40000000, i 7, p 0, i 3, i 0x80, p 0) p .r0 ?e' ; GENERIC_WRITE, OPEN_EXISTING
+  Pop $1
+  ${If} $0 P<> -1
+    System::Call 'kernel32::CloseHandle(p r0)'
+    Push 0
+  ${ElseIf} $1 = 32 ; ERROR_SHARING_VIOLATION
+    Push 1
+  ${ElseIf} $1 = 5 ; ERROR_ACCESS_DENIED
+    Push 2
+  ${ElseIf} $1 = 2 ; ERROR_FILE_NOT_FOUND
+  ${OrIf} $1 = 3 ; ERROR_PATH_NOT_FOUND
+    Push 0
+  ${Else}
+    Push 3
+  ${EndIf}
+FunctionEnd
+
+; Pushes 1 while the game runs: its mark is there (refused counts: another
+; account's game in this session), or its program file is in use (a copy
+; from before the mark, or one in another session).
 Function ${un}GameRuns
-  System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${RUNNING_MARK}") p .r0' ; SYNCHRONIZE
+  System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${RUNNING_MARK}") p .r0 ?e' ; SYNCHRONIZE
+  Pop $1
   ${If} $0 P<> 0
     System::Call 'kernel32::CloseHandle(p r0)'
     Push 1
     Return
   ${EndIf}
-  ${If} ${FileExists} "$INSTDIR\pairfall.exe"
-    ClearErrors
-    FileOpen $0 "$INSTDIR\pairfall.exe" a
-    ${If} ${Errors}
-      Push 1
-      Return
-    ${EndIf}
-    FileClose $0
+  ${If} $1 = 5 ; ERROR_ACCESS_DENIED
+    Push 1
+    Return
   ${EndIf}
-  Push 0
+  Call ${un}ProgramFileState
+  Pop $0
+  ${If} $0 = 1
+    Push 1
+  ${Else}
+    Push 0
+  ${EndIf}
+FunctionEnd
+
+; After the program file could not be written or removed: returns while the
+; game runs (the caller asks again); otherwise ends here and says why.
+Function ${un}StopUnlessGameRuns
+  Call ${un}GameRuns
+  Pop $0
+  ${If} $0 = 1
+    Return
+  ${EndIf}
+  Call ${un}ProgramFileState
+  Pop $0
+  ${If} $0 = 2
+    MessageBox MB_OK|MB_ICONSTOP "$(${no_rights})" /SD IDOK
+    SetErrorLevel ${EXIT_NO_RIGHTS}
+  ${Else}
+    MessageBox MB_OK|MB_ICONSTOP "$(${failed})" /SD IDOK
+    SetErrorLevel ${EXIT_NOT_WRITABLE}
+  ${EndIf}
+  Quit
 FunctionEnd
 
 ; Returns once the game is closed; asks the player to close it meanwhile.
@@ -127,8 +179,8 @@ Function ${un}CloseTheGame
   ${Loop}
 FunctionEnd
 !macroend
-!insertmacro GAME_CHECKS "" GameRunningInstall
-!insertmacro GAME_CHECKS "un." GameRunningUninstall
+!insertmacro GAME_CHECKS "" GameRunningInstall NoRightToReplace NotReplaced
+!insertmacro GAME_CHECKS "un." GameRunningUninstall NoRightToRemove NotRemoved
 
 ; For every user of the machine: the Start menu of all users.
 Function .onInit
@@ -158,13 +210,7 @@ Section "Pairfall"
     ${IfNot} ${Errors}
       ${Break}
     ${EndIf}
-    Call GameRuns
-    Pop $0
-    ${If} $0 = 0
-      MessageBox MB_OK|MB_ICONSTOP "$(NotReplaced)" /SD IDOK
-      SetErrorLevel ${EXIT_NOT_WRITABLE}
-      Quit
-    ${EndIf}
+    Call StopUnlessGameRuns
   ${Loop}
   SetOverwrite on
   SetOutPath "$INSTDIR\pictures"
@@ -205,13 +251,7 @@ Section "Uninstall"
     ${IfNot} ${FileExists} "$INSTDIR\pairfall.exe"
       ${Break}
     ${EndIf}
-    Call un.GameRuns
-    Pop $0
-    ${If} $0 = 0
-      MessageBox MB_OK|MB_ICONSTOP "$(NotRemoved)" /SD IDOK
-      SetErrorLevel ${EXIT_NOT_WRITABLE}
-      Quit
-    ${EndIf}
+    Call un.StopUnlessGameRuns
   ${Loop}
   Delete "$SMPROGRAMS\Pairfall.lnk"
   Delete "$INSTDIR\pictures\*.bmp"
