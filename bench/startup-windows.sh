@@ -37,25 +37,18 @@ wineserver=/usr/lib/wine/wineserver
 [[ -x "$wineserver" ]] || wineserver="$(command -v wineserver)"
 
 work="$(mktemp -d)"
-xvfb_pid=""
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/x_server.sh"
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all LC_ALL=C.UTF-8
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 cleanup() {
     "$wineserver" -k 2> /dev/null || true
     "$wineserver" -w 2> /dev/null || true
-    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2> /dev/null
+    stop_x_server
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -s "$work/display" ]] && break
-    sleep 0.1
-done
-[[ -s "$work/display" ]] || { cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=":$(tr -d '\n' < "$work/display")"
+start_x_server 1280x1024
 mkdir -p "$WINEPREFIX"
 "$wineserver" -p
 "$wine" wineboot --init > "$work/wineboot.log" 2>&1

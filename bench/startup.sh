@@ -88,30 +88,14 @@ bare=$(program_path bench_bare_window bench/bench_bare_window)
 watcher=$(program_path bench_wait_mapped bench/bench_wait_mapped)
 
 work=$(mktemp -d)
-xvfb_pid=""
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/x_server.sh"
 cleanup() {
-    if [[ -n "$xvfb_pid" ]]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    stop_x_server
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-# -displayfd lets the server pick a free display and tell us its number.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -s "$work/display" ]] && break
-    sleep 0.1
-done
-if [[ ! -s "$work/display" ]]; then
-    echo "Xvfb did not start:" >&2
-    cat "$work/xvfb.log" >&2
-    exit 1
-fi
-DISPLAY=":$(tr -d '\n' <"$work/display")"
-export DISPLAY
+start_x_server 1280x1024
 export QT_QPA_PLATFORM=xcb
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime"

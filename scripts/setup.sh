@@ -54,7 +54,10 @@ PAIRFALL_TEST_PACKAGES=(python3 procps libgtest-dev clang-format xvfb xauth xdot
 #   python3                the installed game's run reads the German texts from their .ts file
 #   binutils               strings, to find paths of this machine in pairfall.exe
 #   procps                 pgrep, which finds the uninstaller's copy of itself under Wine
-PAIRFALL_WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix qt6-tools-dev qt6-l10n-tools googletest wine64 xvfb xdotool imagemagick fonts-wine unzip python3 binutils procps)
+#   strace                 tells Wine's server that the disk is full, for the installer's status 5
+#   e2fsprogs              chattr, which makes pairfall.exe immutable where read-only does not
+#                          stop the account (root), for the installer's status 6
+PAIRFALL_WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix qt6-tools-dev qt6-l10n-tools googletest wine64 xvfb xdotool imagemagick fonts-wine unzip python3 binutils procps strace e2fsprogs)
 
 # What building Qt for Windows from Debian's source needs (scripts/build-qt-windows):
 #   dpkg-dev               apt-get source unpacks and patches with dpkg-source

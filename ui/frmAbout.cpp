@@ -106,8 +106,11 @@ void frmAbout::Form_Load()
 {
     //: The About window's version: major, minor and revision number.
     m_lblVersion->setText(tr("Version %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision));
-    // A screen reader speaks the description when the window opens; the
-    // labels, each tied to the next, are then not read a second time.
+    // A screen reader speaks the description when the window opens. Each
+    // label is made the buddy of the one before, which Qt's bridge turns
+    // into a "label for" relation; Orca reads a dialog's loose texts as it
+    // opens but leaves out labels in such a relation. That is Orca's own
+    // habit, not a promise of Qt or AT-SPI: the screen_reader test holds it.
     QStringList texts;
     QLabel* previous = nullptr;
     for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {

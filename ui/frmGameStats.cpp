@@ -118,8 +118,11 @@ frmGameStats::frmGameStats(QWidget* owner, SettingsStore& store, ErrorBoundary& 
     m_lblWins = AddValue(this, "lblWins", countsLeft, 88, 121);
     m_lblLosses = AddValue(this, "lblLosses", countsLeft, 120, 121);
     m_lblAvgCards = AddValue(this, "lblAvgCards", ValueLeft(232, { average }), 152, 65);
-    // Each caption labels its value for screen readers, which then take
-    // neither for a loose text of the dialog; the description says them all.
+    // Each caption labels its value for screen readers (Qt's bridge makes a
+    // buddy a "label for" relation), and Orca leaves labels in a relation out
+    // of the loose texts it reads as a dialog opens, so the description alone
+    // says them all. That is Orca's habit, not a documented promise: the
+    // screen_reader test holds it.
     m_spoken = { { { games.label, m_lblGames }, { wins.label, m_lblWins }, { losses.label, m_lblLosses }, { average.label, m_lblAvgCards } } };
     for (auto [caption, value] : m_spoken)
         caption->setBuddy(value);

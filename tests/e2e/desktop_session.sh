@@ -4,12 +4,14 @@
 # folder), DISPLAY, DBUS_SESSION_BUS_ADDRESS and the XDG folders; fail()
 # prints every log of $work; all started here ends with the script.
 LAUNCHER=/usr/libexec/at-spi-bus-launcher
+source "$(dirname "${BASH_SOURCE[0]}")/x_server.sh"
 PYTHON=/usr/bin/python3 # Debian's, which has pyatspi
 
 work="$(mktemp -d)"
 pids=()
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2> /dev/null; done
+    stop_x_server
     wait 2> /dev/null
     rm -rf "$work"
 }
@@ -20,14 +22,9 @@ fail() {
     exit 1
 }
 
-# Xvfb picks a free display itself; -noreset keeps it from restarting (and
-# refusing connections for a moment) each time its last client leaves.
-start_x_server() {
-    Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3> "$work/display" > "$work/xvfb.log" 2>&1 &
-    pids+=($!)
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-    [ -s "$work/display" ] || fail "Xvfb did not start"
-    export DISPLAY=":$(head -1 "$work/display")"
+# The X server and the user's folders, all the session's own.
+start_desktop() {
+    start_x_server 800x600 || fail "no X server"
     export XDG_CONFIG_HOME="$work/config"
     export XDG_RUNTIME_DIR="$work/runtime"
     export XDG_DATA_HOME="$work/data"

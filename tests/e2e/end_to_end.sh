@@ -18,14 +18,12 @@ for tool in Xvfb xdotool import convert; do
     fi
 done
 
+source "$(dirname "${BASH_SOURCE[0]}")/x_server.sh"
 work="$(mktemp -d)"
-xvfb_pid=""
 game_pid=""
 cleanup() {
     [ -n "$game_pid" ] && kill "$game_pid" 2> /dev/null
-    # Waited for, so that it has taken its socket away before another run's
-    # server takes the same display number.
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2> /dev/null && wait "$xvfb_pid" 2> /dev/null
+    stop_x_server
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -35,27 +33,7 @@ fail() {
         && echo "screen saved to ${TMPDIR:-/tmp}/pairfall-e2e-failure.png"
     exit 1
 }
-
-# Xvfb picks a free display itself: two runs side by side (ctest -j) once
-# took the same number and played on one screen.  A server that ends as
-# this one starts on its number can take the new one's socket away with it:
-# a server that takes no client is started again.
-start_xvfb() {
-    rm -f "$work/display"
-    Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-    [ -s "$work/display" ] || return 1
-    export DISPLAY=":$(head -1 "$work/display")"
-    for _ in $(seq 100); do xdotool getmouselocation > /dev/null 2>&1 && return 0; sleep 0.05; done
-    kill "$xvfb_pid" 2> /dev/null && wait "$xvfb_pid" 2> /dev/null
-    xvfb_pid=""
-    return 1
-}
-start_xvfb || start_xvfb || start_xvfb || { echo "FAILED: Xvfb did not start"; exit 1; }
-# A server just up takes xdotool's connection but now and then not yet Qt's
-# ("could not connect to display"), seen on every second run at scale 2.
-sleep 1
+start_x_server 1600x1200 || { echo "FAILED: no X server"; exit 1; }
 
 export XDG_CONFIG_HOME="$work/config"
 export QT_QPA_PLATFORM=xcb
@@ -111,24 +89,9 @@ shows_a_card_picture() { # x y -> true when the slot there shows some card's fil
     return 1
 }
 
-# Now and then the game cannot reach a server that xdotool reaches ("could
-# not connect to display"): the server and the game are started afresh.
-start_game() {
-    "$PAIRFALL" > "$work/pairfall.log" 2>&1 &
-    game_pid=$!
-    main_window="$(wait_for_window Pairfall)" && return 0
-    grep -q "could not connect to display" "$work/pairfall.log" || return 1
-    kill "$game_pid" 2> /dev/null
-    kill "$xvfb_pid" 2> /dev/null && wait "$xvfb_pid" 2> /dev/null
-    start_xvfb && sleep 1 && return 2
-    return 1
-}
-for _ in 1 2 3; do
-    start_game
-    status=$?
-    [ "$status" = 2 ] || break
-done
-[ "$status" = 0 ] || fail "the main window did not appear"
+"$PAIRFALL" > "$work/pairfall.log" 2>&1 &
+game_pid=$!
+main_window="$(wait_for_window Pairfall)" || fail "the main window did not appear: $(cat "$work/pairfall.log")"
 read -r wx wy ww wh <<< "$(geometry "$main_window")"
 # The table fills the client area above the 18-pixel status bar; slot 0 lies
 # 24 pixels in from its top left corner, slot 1 88 pixels right of it.

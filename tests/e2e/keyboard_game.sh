@@ -22,7 +22,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     exit 1
 fi
 
-start_x_server
+start_desktop
 # The game is read by its English names, whatever the machine's language;
 # the last part starts it in each of its other languages.
 export LANGUAGE=C

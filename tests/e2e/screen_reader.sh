@@ -19,7 +19,7 @@ done
 "$PYTHON" -c 'import pyatspi' 2> /dev/null || missing+=(pyatspi)
 [ ${#missing[@]} -eq 0 ] || fail "the screen reader test cannot run without: ${missing[*]} (scripts/setup.sh installs them)"
 
-start_x_server
+start_desktop
 start_accessibility_bus
 
 # Orca as installed, but with no speech server: what it would say is in its

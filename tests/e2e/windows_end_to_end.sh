@@ -19,42 +19,16 @@
 # With the Linux pairfall given, its table is the reference; without it, each
 # place is compared with pictures/69.bmp and the green around them is checked.
 set -uo pipefail
-installer="${1:-}"
 linux_pairfall="${2:-}"
 pictures="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../pictures" && pwd)"
 translations="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../translations" && pwd)"
-
-skip() {
-    echo "SKIPPED: $*"
-    exit 77
-}
-[ -n "$installer" ] && [ -f "$installer" ] || skip "no installer at '$installer' (scripts/package-windows makes it)"
-installer="$(cd "$(dirname "$installer")" && pwd)/$(basename "$installer")"
 source "$(dirname "${BASH_SOURCE[0]}")/wine_session.sh"
+installer="$(file_argument "${1:-}" scripts/package-windows)" || exit 1
 need_tools "xvfb, xdotool and imagemagick" Xvfb xdotool import convert compare
 failure_shot=pairfall-windows-e2e-failure.png
-game_pid=""
-linux_pid=""
-stop_programs() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2> /dev/null
-    [ -n "$linux_pid" ] && kill "$linux_pid" 2> /dev/null
-}
-start_x_server 1280x1024 -dpi 96
+open_screen 1280x1024 -dpi 96
 # 96 dpi, 100 %: Qt's scale 1.
 make_wine_prefix 96
-
-
-
-wait_for_window() { # title [pid] -> the id of its visible window
-    for _ in $(seq 300); do
-        local id
-        id="$(xdotool search --onlyvisible --name "^$1\$" 2> /dev/null | head -1)"
-        if [ -n "$id" ]; then echo "$id"; return 0; fi
-        [ -n "${2:-}" ] && ! kill -0 "$2" 2> /dev/null && return 1
-        sleep 0.1
-    done
-    return 1
-}
 
 # The table is the one area of the table green (0, 128, 0) in the window: the
 # bounding box of those pixels, 385 x 370 at 100 %.  Prints "X Y" on the screen
@@ -71,6 +45,16 @@ capture_table() { # window-id out.png
     convert "$work/window.png" -crop "385x370+$x+$y" +repage "$2"
     echo "$((X + x)) $((Y + y))"
 }
+# The same once the window shows its table, within ten seconds.
+await_table() { # window-id out.png
+    local position
+    for _ in $(seq 50); do
+        position="$(capture_table "$1" "$2")" && break
+        sleep 0.2
+    done
+    echo "$position"
+    [[ "$position" =~ ^[0-9]+\ [0-9]+$ ]]
+}
 place_x() { echo $((24 + ($1 % 4) * 88)); }
 place_y() { echo $((24 + ($1 / 4) * 112)); }
 place_of() { # table.png index out.png: the place's 71 x 96 pixels
@@ -85,34 +69,34 @@ card_shown() { # place.png -> the id (1..52) of the card picture it is pixel for
     done
     return 1
 }
-click_place() { # table-x table-y index
-    xdotool mousemove $(($1 + $(place_x "$3") + 35)) $(($2 + $(place_y "$3") + 48)) click 1
-    sleep 0.7
+# Every click on a place here changes the table (a card dealt or selected):
+# awaited, within five seconds.
+click_place() { # window-id table-x table-y index
+    capture_table "$1" "$work/unclicked.png" > /dev/null || return 1
+    xdotool mousemove $(($2 + $(place_x "$4") + 35)) $(($3 + $(place_y "$4") + 48)) click 1
+    for _ in $(seq 50); do
+        capture_table "$1" "$work/clicked.png" > /dev/null && [ "$(differing "$work/unclicked.png" "$work/clicked.png")" != 0 ] && return 0
+        sleep 0.1
+    done
+    return 1
 }
 # Deals onto place 0 and selects the card, dealing again over a ten (a click
 # on a ten deals): the table then shows the card and its outline.
 deal_and_select() { # window-id table-x table-y out.png -> the card's id
     local id=""
-    click_place "$2" "$3" 0
+    click_place "$1" "$2" "$3" 0 || return 1
     for _ in 1 2 3 4 5 6; do
         capture_table "$1" "$4" > /dev/null || return 1
         place_of "$4" 0 "$work/place.png"
         id="$(card_shown "$work/place.png")" || return 1
-        case "$id" in 10 | 23 | 36 | 49) click_place "$2" "$3" 0 ;; *) break ;; esac
+        case "$id" in 10 | 23 | 36 | 49) click_place "$1" "$2" "$3" 0 || return 1 ;; *) break ;; esac
     done
-    click_place "$2" "$3" 0
+    click_place "$1" "$2" "$3" 0 || return 1
     capture_table "$1" "$4" > /dev/null || return 1
     echo "$id"
 }
 place_rectangle() { # index -> ImageMagick's rectangle over the place
     echo "rectangle $(place_x "$1"),$(place_y "$1") $(($(place_x "$1") + 70)),$(($(place_y "$1") + 95))"
-}
-# Without a window manager a new window has no keyboard focus until it is
-# clicked: a click on the status line gives it without touching the game.
-click_status_line() { # window-id
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    xdotool mousemove $((X + 100)) $((Y + HEIGHT - 9)) click 1
-    sleep 0.5
 }
 hide_card() { # table.png out.png: the table with place 0's card painted over
     convert "$1" -fill magenta -draw "$(place_rectangle 0)" "$2"
@@ -142,22 +126,20 @@ if [ -n "$linux_pairfall" ]; then
     echo "== The Linux window at 100 %, for reference"
     XDG_CONFIG_HOME="$work/linux-config" QT_QPA_PLATFORM=xcb "$linux_pairfall" > "$work/linux.log" 2>&1 &
     linux_pid=$!
+    pids+=("$linux_pid")
     linux_window="$(wait_for_window Pairfall "$linux_pid")" || fail "the Linux window did not appear"
-    position="$(capture_table "$linux_window" "$work/linux-empty.png")" || fail "no table of 385 x 370 pixels in the Linux window: $position"
+    position="$(await_table "$linux_window" "$work/linux-empty.png")" || fail "no table of 385 x 370 pixels in the Linux window: $position"
     read -r lx ly <<< "$position"
     deal_and_select "$linux_window" "$lx" "$ly" "$work/linux-selected.png" > /dev/null || fail "the Linux window dealt no card"
     hide_card "$work/linux-selected.png" "$work/linux-outline.png"
     kill "$linux_pid"
     wait_for_end "$linux_pid" || fail "the Linux window did not end"
-    linux_pid=""
 fi
 
 echo "== First start"
-"$wine" "$program" > "$work/run1.log" 2>&1 &
-game_pid=$!
-window="$(wait_for_window Pairfall "$game_pid")" || fail "the main window did not appear"
-sleep 1
-position="$(capture_table "$window" "$work/empty.png")" || fail "no table of 385 x 370 pixels in the window: $position"
+start_game "$program"
+window="$game_window"
+position="$(await_table "$window" "$work/empty.png")" || fail "no table of 385 x 370 pixels in the window: $position"
 read -r tx ty <<< "$position"
 for index in $(seq 0 11); do
     place_of "$work/empty.png" "$index" "$work/place.png"
@@ -184,15 +166,7 @@ if [ -n "$linux_pairfall" ]; then
 fi
 echo "dealt and selected card $card"
 
-# File > Exit by its access keys.
-xdotool key alt+f
-sleep 0.5
-xdotool key x
-wait_for_end "$game_pid" || fail "File > Exit did not end the program"
-wait "$game_pid"
-status=$?
-game_pid=""
-[ "$status" = 0 ] || fail "File > Exit ended the program with status $status"
+exit_game
 
 echo "== The registry after File > Exit"
 for entry in 'Settings MainLeft 1000' 'Settings MainTop 1000' 'Stats TotalGames 0' 'Stats TotalWins 0' 'Stats TotalLosses 0' 'Stats AvgCardsLeft 0'; do
@@ -202,14 +176,21 @@ for entry in 'Settings MainLeft 1000' 'Settings MainTop 1000' 'Stats TotalGames 
 done
 
 echo "== Second start, ended by the session's end"
-"$wine" "$program" > "$work/run2.log" 2>&1 &
-game_pid=$!
-window="$(wait_for_window Pairfall "$game_pid")" || fail "the main window did not appear the second time"
-sleep 1
-# It opened at 1000 twips, 67 pixels; 150 right and 90 down is 217, 157 pixels.
-eval "$(xdotool getwindowgeometry --shell "$window")"
-xdotool windowmove "$window" $((X + 150)) $((Y + 90))
-sleep 1
+start_game "$program"
+at() { # window-id x [y]: true once the window is there, within ten seconds
+    for _ in $(seq 100); do
+        eval "$(xdotool getwindowgeometry --shell "$1")"
+        [ "$X" = "$2" ] && [ "${3:-$Y}" = "$Y" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+# It opens at 1000 twips, 67 pixels; 150 right and 90 down is 217, 157 pixels.
+# (Without a window manager its top lies a title bar lower than its frame's.)
+at "$game_window" 67 || fail "the second start opened at $X, not at the stored 67"
+target=($((X + 150)) $((Y + 90)))
+xdotool windowmove "$game_window" "${target[@]}"
+at "$game_window" "${target[@]}" || fail "the window did not move to ${target[*]}: it is at $X, $Y"
 "$wine" wineboot --end-session > "$work/end-session.log" 2>&1
 wait_for_end "$game_pid" || fail "the session's end did not end the program"
 game_pid=""
@@ -220,20 +201,9 @@ for entry in "MainLeft $((217 * 15))" "MainTop $((157 * 15))"; do
 done
 
 echo "== Third start, right after the session's end"
-"$wine" "$program" > "$work/run3.log" 2>&1 &
-game_pid=$!
-window="$(wait_for_window Pairfall "$game_pid")" || fail "the program did not come up after the session's end"
-sleep 1
-capture_table "$window" "$work/third.png" > /dev/null || fail "the start after the session's end shows no table (a message instead?)"
-click_status_line "$window"
-xdotool key alt+f
-sleep 0.5
-xdotool key x
-wait_for_end "$game_pid" || fail "File > Exit did not end the third run"
-wait "$game_pid"
-status=$?
-game_pid=""
-[ "$status" = 0 ] || fail "the third run ended with status $status"
+start_game "$program"
+await_table "$game_window" "$work/third.png" > /dev/null || fail "the start after the session's end shows no table (a message instead?)"
+exit_game
 
 echo "== A German player"
 # Wine gives Windows the display language of its locale.
@@ -250,26 +220,15 @@ access_key() { # caption with & -> its key, lower case
     local caption="${1#*&}"
     echo "${caption:0:1}" | tr '[:upper:]' '[:lower:]'
 }
-LC_ALL=de_DE.UTF-8 "$wine" "$program" > "$work/german.log" 2>&1 &
-game_pid=$!
-window="$(wait_for_window Pairfall "$game_pid")" || fail "the program did not come up for a German player"
-sleep 1
-click_status_line "$window"
-xdotool key "alt+$(access_key "$(german "&File")")"
-sleep 0.5
+start_game "$program" LC_ALL=de_DE.UTF-8
+file_key="$(access_key "$(german "&File")")"
+open_menu "$file_key"
 xdotool key "$(access_key "$(german "&Game Stats")")"
 stats_title="$(german "Game Stats")"
-stats="$(wait_for_window "$stats_title" "$game_pid")" || fail "Game Stats did not open as \"$stats_title\" for a German player"
+wait_for_window "$stats_title" "$game_pid" > /dev/null || fail "Game Stats did not open as \"$stats_title\" for a German player"
 xdotool key Escape
-sleep 0.5
-xdotool key "alt+$(access_key "$(german "&File")")"
-sleep 0.5
-xdotool key "$(access_key "$(german "E&xit")")"
-wait_for_end "$game_pid" || fail "the German File > Exit did not end the program"
-wait "$game_pid"
-status=$?
-game_pid=""
-[ "$status" = 0 ] || fail "the German run ended with status $status"
+window_gone "$stats_title" || fail "Escape did not close Game Stats"
+exit_game "$file_key" "$(access_key "$(german "E&xit")")"
 
 echo "== Silent uninstall"
 quiet="$(registry_value "$uninstall_key" QuietUninstallString)"

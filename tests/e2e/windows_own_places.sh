@@ -18,28 +18,17 @@
 # (scripts/build-qt-windows prints it); BUILD_FOLDER holds the build's
 # pairfall.exe.
 set -uo pipefail
-installer="${1:-}"
 qt_folder="${2:-}"
 build_folder="${3:-}"
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 source "$(dirname "${BASH_SOURCE[0]}")/wine_session.sh"
-
-skip() {
-    echo "SKIPPED: $*"
-    exit 77
-}
-[ -n "$installer" ] && [ -f "$installer" ] || skip "no installer at '$installer' (scripts/package-windows makes it)"
+installer="$(file_argument "${1:-}" scripts/package-windows)" || exit 1
 [ -n "$qt_folder" ] && [ -d "$qt_folder" ] || missing "no Qt for Windows folder at '$qt_folder' (scripts/build-qt-windows prints it)"
-installer="$(cd "$(dirname "$installer")" && pwd)/$(basename "$installer")"
 qt_folder="$(cd "$qt_folder" && pwd)"
 need_tools "xvfb, xdotool, imagemagick and binutils" Xvfb xdotool import compare strings
-game_pid=""
-stop_programs() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2> /dev/null
-}
 # Nothing of the user's own reaches Qt.
 unset QT_PLUGIN_PATH QT_LOGGING_RULES QT_LOGGING_CONF
-start_x_server 1280x1024 -dpi 96
+open_screen 1280x1024 -dpi 96
 make_wine_prefix 96
 "$wine" "$installer" /S > "$work/setup.log" 2>&1 || fail "the installer ended with status $? (its output: $(cat "$work/setup.log"))"
 [ -f "$folder/pairfall.exe" ] || fail "pairfall.exe is not in C:\\Program Files\\Pairfall"
@@ -109,14 +98,9 @@ run_traced() { # name
     (cd "$drive_c/Elsewhere" && LC_ALL=de_DE.UTF-8 WINEDEBUG=+pid,+file exec "$wine" 'C:\Program Files\Pairfall\pairfall.exe') \
         > "$work/$1.out" 2> "$work/$1.trace" &
     game_pid=$!
-    local window="" previous=""
-    for _ in $(seq 300); do
-        window="$(xdotool search --onlyvisible --name '^Pairfall$' 2> /dev/null | head -1)"
-        [ -n "$window" ] && break
-        kill -0 "$game_pid" 2> /dev/null || fail "$1: the program ended before its window appeared"
-        sleep 0.1
-    done
-    [ -n "$window" ] || fail "$1: no Pairfall window"
+    pids+=("$game_pid")
+    local window previous=""
+    window="$(wait_for_window Pairfall "$game_pid")" || fail "$1: no Pairfall window"
     for attempt in $(seq 50); do
         eval "$(xdotool getwindowgeometry --shell "$window")"
         import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$work/$1.png" || fail "$1: no screenshot"

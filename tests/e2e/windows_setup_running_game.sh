@@ -19,35 +19,31 @@
 #   - a copy of the game run from another folder holds the installer back
 #     too: the installer knows the game's mark, not only its program file;
 #   - so does a program that makes no mark (a game from before it) running
-#     as pairfall.exe: its program file is in use.
+#     as pairfall.exe: its program file is in use;
+#   - with no game running, a pairfall.exe the account may not change (made
+#     read-only) stops the installer and the uninstaller with status 6, and a
+#     disk that answers full (ENOSPC, injected by strace into Wine's server)
+#     with status 5, each changing nothing.
 #   windows_setup_running_game.sh INSTALLER PAYLOAD
 # PAYLOAD is the folder the installer was made from (scripts/package-windows'
 # stage), from which the older version is made with the same script.
 set -uo pipefail
-installer="${1:-}"
-payload="${2:-}"
 nsi="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../packaging/windows" && pwd)/pairfall.nsi"
 source "$(dirname "${BASH_SOURCE[0]}")/wine_session.sh"
 
-[ -n "$installer" ] && [ -f "$installer" ] || missing "no installer at '$installer' (scripts/package-windows makes it)"
-[ -n "$payload" ] && [ -f "$payload/pairfall.exe" ] || missing "no payload folder with pairfall.exe at '$payload'"
-installer="$(cd "$(dirname "$installer")" && pwd)/$(basename "$installer")"
-payload="$(cd "$payload" && pwd)"
-need_tools "xvfb, xdotool, imagemagick, nsis and procps" Xvfb xdotool import makensis pgrep
+installer="$(file_argument "${1:-}" scripts/package-windows)" || exit 1
+payload="$(dirname "$(file_argument "${2:-}/pairfall.exe" "scripts/package-windows' stage")")" || exit 1
+need_tools "xvfb, xdotool, imagemagick, nsis, procps, strace and e2fsprogs" Xvfb xdotool import makensis pgrep strace chattr
 nsis_languages="/usr/share/nsis/Contrib/Language files"
 [ -f "$nsis_languages/German.nlf" ] || missing "NSIS's language files are not in $nsis_languages (Debian package nsis)"
 
 failure_shot=pairfall-windows-setup-failure.png
-pids=()
-stop_programs() {
-    for pid in "${pids[@]}"; do kill "$pid" 2> /dev/null; done
-}
 
 echo "== An older version, 0.9.0, made from the same payload"
 makensis -V1 -X"SetCompressor /FINAL zlib" -DVERSION=0.9.0 -DPAYLOAD="$payload" -DOUTFILE="$work/old-setup.exe" "$nsi" > "$work/makensis.log" 2>&1 \
     || { cat "$work/makensis.log"; missing "makensis could not make the older installer"; }
 
-start_x_server 1280x1024 -dpi 96
+open_screen 1280x1024 -dpi 96
 make_wine_prefix 96
 
 uninstaller='C:\Program Files\Pairfall\uninstall.exe'
@@ -64,35 +60,6 @@ unchanged() { # what was done: the install is as it was before
     diff "$work/before" "$work/after" > "$work/changes" || fail "$1 changed the install: $(head -5 "$work/changes")"
 }
 
-# Windows without a window manager take the keyboard only when told: a
-# message box and the installer's pages by their X focus, the game by a click
-# on its status line.
-# The title is matched in UTF-8, as Wine gives it in _NET_WM_NAME: its
-# WM_NAME, which xdotool searches, has the accents taken off.
-wait_for_window() { # title-pattern pid [small|large] -> the id of its visible window
-    for _ in $(seq 300); do
-        local id
-        for id in $(xdotool search --onlyvisible --name . 2> /dev/null); do
-            [[ "$(xdotool getwindowname "$id" 2> /dev/null)" =~ ^$1$ ]] || continue
-            eval "$(xdotool getwindowgeometry --shell "$id")"
-            case "${3:-}" in
-            small) [ "$HEIGHT" -lt 200 ] || continue ;; # a message box
-            large) [ "$HEIGHT" -ge 200 ] || continue ;; # the installer's pages
-            esac
-            echo "$id"
-            return 0
-        done
-        kill -0 "$2" 2> /dev/null || return 1
-        sleep 0.1
-    done
-    return 1
-}
-end_status() { # pid -> status: its exit status once it has ended within 30 s
-    status="still running"
-    wait_for_end "$1" || return 0
-    wait "$1"
-    status=$?
-}
 window_pixels() { # window-id -> a checksum of what it shows
     import -window "$1" rgb:- 2> /dev/null | md5sum
 }
@@ -117,35 +84,7 @@ wait_for_uninstaller_copy() {
     return 1
 }
 
-game_pid=""
-start_game() { # program -> game_window, game_pid
-    "$wine" "$1" > "$work/game.log" 2>&1 &
-    game_pid=$!
-    pids+=("$game_pid")
-    game_window="$(wait_for_window Pairfall "$game_pid")" || fail "the game $1 did not come up"
-}
-# File > Exit by its access keys.  The File menu is a window of its own, so a
-# second Pairfall window shows that the game has the keyboard; until it has,
-# a click on the status line gives it again.
-exit_game() {
-    local menu=""
-    for _ in $(seq 20); do
-        eval "$(xdotool getwindowgeometry --shell "$game_window")"
-        xdotool mousemove $((X + 100)) $((Y + HEIGHT - 9)) click 1 key alt+f
-        for _ in $(seq 10); do
-            [ "$(xdotool search --onlyvisible --name '^Pairfall$' 2> /dev/null | wc -l)" -ge 2 ] && { menu=open; break; }
-            sleep 0.1
-        done
-        [ -n "$menu" ] && break
-    done
-    [ -n "$menu" ] || fail "the game's File menu did not open"
-    xdotool key x
-    end_status "$game_pid"
-    [ "$status" = 0 ] || fail "File > Exit ended the game with status $status"
-    game_pid=""
-}
-
-"$wine" "$work/old-setup.exe" /S > "$work/old-setup.log" 2>&1 || fail "the older installer ended with status $?"
+expect_status 0 "the older installer" "$work/old-setup.exe" /S
 # The uninstaller runs in place, and returns its status, with _?=FOLDER as
 # its last argument, unquoted: Wine quotes an argument with a space, so the
 # folder goes by its short name (Wine's own, such as PROG~FBU).
@@ -171,9 +110,7 @@ eval "$(xdotool getwindowgeometry --shell "$game_window")"
 [ "$X" = 200 ] || fail "the older game opened at $X, $Y, not at the stored 200, 150"
 stored_position="$X $Y"
 install_state > "$work/before"
-"$wine" "$installer" /S > "$work/setup.log" 2>&1
-status=$?
-[ "$status" = 3 ] || fail "the installer with /S ended with status $status, not 3, while the game runs"
+expect_status 3 "the installer with /S, while the game runs," "$installer" /S
 unchanged "the installer with /S"
 
 "$wine" "$installer" > "$work/setup.log" 2>&1 &
@@ -181,8 +118,7 @@ setup_pid=$!
 pids+=("$setup_pid")
 box="$(wait_for_window "Pairfall Setup" "$setup_pid" small)" || fail "the installer asked nothing while the game runs"
 press "$box" Escape
-end_status "$setup_pid"
-[ "$status" = 3 ] || fail "Cancel on the installer's question ended it with status $status, not 3"
+expect_end_status 3 "the installer, cancelled at its question," "$setup_pid"
 unchanged "the installer, cancelled"
 
 # Each of the game's languages asks in its own words, under NSIS's caption
@@ -197,20 +133,17 @@ for language in de_DE:German fr_FR:French es_ES:Spanish it_IT:Italian nl_NL:Dutc
     pids+=("$setup_pid")
     box="$(wait_for_window "$caption" "$setup_pid" small)" || fail "the installer did not ask a $locale player under \"$caption\""
     press "$box" Escape
-    end_status "$setup_pid"
-    [ "$status" = 3 ] || fail "Cancel on the $locale question ended the installer with status $status, not 3"
+    expect_end_status 3 "the installer, cancelled at its $locale question," "$setup_pid"
 done
 unchanged "the installer in each language, cancelled"
 
 echo "== The uninstaller while the game runs"
-"$wine" "$uninstaller" /S "$in_place" > "$work/uninstall.log" 2>&1
-status=$?
-[ "$status" = 3 ] || fail "the uninstaller with /S, run in place, ended with status $status, not 3"
+expect_status 3 "the uninstaller with /S, run in place," "$uninstaller" /S "$in_place"
 unchanged "the uninstaller with /S, run in place"
-"$wine" "$uninstaller" /S > "$work/uninstall.log" 2>&1 || fail "the uninstaller with /S did not hand over to its copy"
+expect_status 0 "the uninstaller with /S, handing over to its copy," "$uninstaller" /S
 wait_for_uninstaller_copy || fail "the uninstaller's copy did not end"
 unchanged "the uninstaller with /S"
-"$wine" "$uninstaller" > "$work/uninstall.log" 2>&1 || fail "the uninstaller did not hand over to its copy"
+expect_status 0 "the uninstaller, handing over to its copy," "$uninstaller"
 copy_pid="$(pgrep -f '~nsu.*\.tmp.Un\.exe' | head -1)"
 [ -n "$copy_pid" ] || fail "the uninstaller's copy is not running"
 box="$(wait_for_window "Pairfall Uninstall" "$copy_pid" small)" || fail "the uninstaller asked nothing while the game runs"
@@ -227,19 +160,14 @@ exit_game
 press "$box" Return
 # The pages' title is the caption and a space.
 pages="$(wait_for_window "Pairfall Setup ?" "$setup_pid" large)" || fail "Retry with the game closed did not go on to the installer's pages"
-"$wine" "$installer" /S > "$work/second.log" 2>&1
-status=$?
-[ "$status" = 4 ] || fail "a second installer with /S ended with status $status, not 4"
+expect_status 4 "a second installer with /S" "$installer" /S
 "$wine" "$installer" > "$work/second.log" 2>&1 &
 second_pid=$!
 pids+=("$second_pid")
 box="$(wait_for_window "Pairfall Setup" "$second_pid" small)" || fail "a second installer did not say that one runs"
 press "$box" Return
-end_status "$second_pid"
-[ "$status" = 4 ] || fail "a second installer ended with status $status, not 4"
-"$wine" "$uninstaller" /S "$in_place" > "$work/uninstall.log" 2>&1
-status=$?
-[ "$status" = 4 ] || fail "the uninstaller during an install ended with status $status, not 4"
+expect_end_status 4 "a second installer" "$second_pid"
+expect_status 4 "the uninstaller during an install" "$uninstaller" /S "$in_place"
 unchanged "a second installer and the uninstaller"
 # A game started while the pages are open is asked about when Install is
 # pressed, before a file is copied.  The buttons by their access keys,
@@ -260,13 +188,12 @@ done
 xdotool key alt+i
 box="$(wait_for_window "Pairfall Setup" "$setup_pid" small)" || fail "Install asked nothing about the game started meanwhile"
 press "$box" Escape
-end_status "$setup_pid"
-[ "$status" = 3 ] || fail "Cancel on the question at Install ended the installer with status $status, not 3"
+expect_end_status 3 "the installer, cancelled at its question at Install," "$setup_pid"
 unchanged "the installer stopped at Install"
 exit_game
 
 echo "== The upgrade"
-"$wine" "$installer" /S > "$work/setup.log" 2>&1 || fail "the upgrade with the game closed ended with status $?"
+expect_status 0 "the upgrade with the game closed" "$installer" /S
 [ "$(registry_value "$uninstall_key" DisplayVersion)" != "REG_SZ 0.9.0" ] || fail "the uninstall entry still names 0.9.0 after the upgrade"
 cmp -s "$folder/pairfall.exe" "$payload/pairfall.exe" || fail "the upgrade did not put the new pairfall.exe in place"
 
@@ -285,9 +212,7 @@ mkdir -p "$drive_c/Elsewhere"
 cp -r "$folder" "$drive_c/Elsewhere/Pairfall"
 start_game 'C:\Elsewhere\Pairfall\pairfall.exe'
 install_state > "$work/before"
-"$wine" "$installer" /S > "$work/setup.log" 2>&1
-status=$?
-[ "$status" = 3 ] || fail "the installer with /S ended with status $status, not 3, while a copy of the game runs from another folder"
+expect_status 3 "the installer with /S, while a copy of the game runs from another folder," "$installer" /S
 unchanged "the installer with /S"
 exit_game
 
@@ -300,12 +225,45 @@ notepad_pid=$!
 pids+=("$notepad_pid")
 wait_for_window ".* - Notepad" "$notepad_pid" > /dev/null || fail "Notepad did not come up as pairfall.exe"
 install_state > "$work/before"
-"$wine" "$installer" /S > "$work/setup.log" 2>&1
-status=$?
-[ "$status" = 3 ] || fail "the installer with /S ended with status $status, not 3, while an unmarked pairfall.exe runs"
-"$wine" "$uninstaller" /S "$in_place" > "$work/uninstall.log" 2>&1
-status=$?
-[ "$status" = 3 ] || fail "the uninstaller with /S, run in place, ended with status $status, not 3, while an unmarked pairfall.exe runs"
+expect_status 3 "the installer with /S, while an unmarked pairfall.exe runs," "$installer" /S
+expect_status 3 "the uninstaller with /S, run in place, while an unmarked pairfall.exe runs," "$uninstaller" /S "$in_place"
 unchanged "the installer and the uninstaller with /S"
+kill "$notepad_pid"
+wait_for_end "$notepad_pid" || fail "Notepad did not end"
 
-echo "1 passed, 0 failed: with the game running the installer (/S: status 3; asked in nine languages and cancelled) and the uninstaller (/S, in place: status 3; asked and cancelled) changed nothing; Retry with the game closed went on, and a game started meanwhile was asked about at Install; a second installer and the uninstaller meanwhile said so (status 4); the upgrade from 0.9.0 kept the statistics and the window position; a copy run from elsewhere, and an unmarked program in pairfall.exe's place, held the installer back"
+echo "== A pairfall.exe this account may not change"
+# Read-only; root, whom that does not stop, gets an immutable file instead.
+expect_status 0 "the installer with the game closed" "$installer" /S
+if [ "$(id -u)" = 0 ]; then
+    chattr +i "$folder/pairfall.exe" || fail "could not make pairfall.exe immutable"
+    stop_programs() { chattr -i "$folder/pairfall.exe" 2> /dev/null; }
+else
+    chmod a-w "$folder/pairfall.exe"
+fi
+install_state > "$work/before"
+expect_status 6 "the installer with /S, over a pairfall.exe it may not change," "$installer" /S
+expect_status 6 "the uninstaller with /S, run in place, over a pairfall.exe it may not change," "$uninstaller" /S "$in_place"
+unchanged "the installer and the uninstaller with /S"
+if [ "$(id -u)" = 0 ]; then chattr -i "$folder/pairfall.exe"; else chmod u+w "$folder/pairfall.exe"; fi
+
+echo "== A full disk"
+# Wine's server opens the files for every Wine program: started again under
+# strace, it is told that the disk is full whenever it opens pairfall.exe.
+"$wineserver" -k 2> /dev/null
+"$wineserver" -w 2> /dev/null
+strace -o "$work/strace.log" -P "$WINEPREFIX/dosdevices/c:/Program Files/Pairfall/pairfall.exe" \
+    -e trace=openat -e inject=openat:error=ENOSPC "$wineserver" -f -p 2> "$work/strace.err" &
+strace_pid=$!
+pids+=("$strace_pid")
+# Ready once its socket is in the folder it works in.
+for _ in $(seq 100); do
+    server_pid="$(pgrep -P "$strace_pid" wineserver)" && [ -S "/proc/$server_pid/cwd/socket" ] && break
+    sleep 0.1
+done
+[ -S "/proc/${server_pid:-none}/cwd/socket" ] || fail "Wine's server under strace did not start: $(cat "$work/strace.err")"
+expect_status 5 "the installer with /S, on a full disk," "$installer" /S
+expect_status 5 "the uninstaller with /S, run in place, on a full disk," "$uninstaller" /S "$in_place"
+grep -q 'ENOSPC.*(INJECTED)' "$work/strace.log" || fail "strace told Wine of no full disk"
+unchanged "the installer and the uninstaller on a full disk"
+
+echo "1 passed, 0 failed: with the game running the installer (/S: status 3; asked in nine languages and cancelled) and the uninstaller (/S, in place: status 3; asked and cancelled) changed nothing; Retry with the game closed went on, and a game started meanwhile was asked about at Install; a second installer and the uninstaller meanwhile said so (status 4); the upgrade from 0.9.0 kept the statistics and the window position; a copy run from elsewhere, and an unmarked program in pairfall.exe's place, held the installer back; a pairfall.exe the account may not change gave status 6 and a full disk 5, changing nothing"

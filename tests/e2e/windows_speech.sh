@@ -34,11 +34,6 @@ need_tools "xvfb, xdotool and imagemagick" Xvfb xdotool import
 PYTHON=/usr/bin/python3 # Debian's
 [ -x "$PYTHON" ] || missing "$PYTHON is not installed (scripts/setup.sh installs python3)"
 failure_shot=pairfall-windows-speech-failure.png
-game_pid=""
-stop_programs() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2> /dev/null
-    true
-}
 fail() {
     echo "FAILED: $*"
     [ -s "$work/notifications.txt" ] && { echo "-- recorded:"; cat "$work/notifications.txt"; }
@@ -46,7 +41,7 @@ fail() {
     import -window root "${TMPDIR:-/tmp}/$failure_shot" 2> /dev/null && echo "screen saved to ${TMPDIR:-/tmp}/$failure_shot"
     exit 1
 }
-start_x_server 1280x1024 -dpi 96
+open_screen 1280x1024 -dpi 96
 make_wine_prefix 96
 
 echo "== The stand-in uiautomationcore.dll, in this prefix only"
@@ -61,20 +56,12 @@ export PAIRFALL_UIA_RECORD
 
 echo "== Play pairfall.exe"
 mkdir -p "$folder" && cp -r "$program_folder/." "$folder/" || fail "could not copy the program into $folder"
-"$wine" "$program" > "$work/game.log" 2>&1 &
-game_pid=$!
-window=""
-for _ in $(seq 300); do
-    window="$(xdotool search --onlyvisible --name '^Pairfall$' 2> /dev/null | head -1)" && [ -n "$window" ] && break
-    kill -0 "$game_pid" 2> /dev/null || fail "pairfall.exe ended before its window showed"
-    sleep 0.1
-done
-[ -n "$window" ] || fail "the main window did not show within 30 s"
+start_game "$program"
 # Without a window manager the window has the keys once it is clicked: on the
 # status line, which the game does not act on.
-eval "$(xdotool getwindowgeometry --shell "$window")"
-xdotool mousemove $((X + 100)) $((Y + HEIGHT - 9)) click 1 && xdotool windowfocus --sync "$window" || fail "could not give the main window the keys"
-"$PYTHON" "$here/windows_speech.py" "$record" "$window" || fail "windows_speech.py: see above"
+eval "$(xdotool getwindowgeometry --shell "$game_window")"
+xdotool mousemove $((X + 100)) $((Y + HEIGHT - 9)) click 1 && xdotool windowfocus --sync "$game_window" || fail "could not give the main window the keys"
+"$PYTHON" "$here/windows_speech.py" "$record" "$game_window" || fail "windows_speech.py: see above"
 kill "$game_pid" 2> /dev/null
 wait_for_end "$game_pid" || fail "pairfall.exe did not end"
 game_pid=""

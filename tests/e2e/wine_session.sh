@@ -2,9 +2,10 @@
 # finds Wine, checks the tools a script names, and gives it a headless X
 # server and a Wine prefix of its own, away from the user's.  Sets $work (a
 # temporary folder), $wine, $wineserver, WINEPREFIX, DISPLAY and the installed
-# game's places ($folder, $program...); all started here ends with the script,
-# after the script's own stop_programs, if it has one.  fail() saves the
-# screen as $failure_shot, when the script sets it.
+# game's places ($folder, $program...); all started here, and every program in
+# $pids, ends with the script, after the script's own stop_programs, if it has
+# one.  fail() saves the screen as $failure_shot, when the script sets it.
+source "$(dirname "${BASH_SOURCE[0]}")/x_server.sh"
 missing() {
     echo "FAILED: $*"
     exit 1
@@ -25,12 +26,13 @@ need_tools() { # "packages" tool...
 }
 
 work="$(mktemp -d)"
-xvfb_pid=""
+pids=()
 cleanup() {
     declare -F stop_programs > /dev/null && stop_programs
+    for pid in "${pids[@]}"; do kill "$pid" 2> /dev/null; done
     "$wineserver" -k 2> /dev/null
     "$wineserver" -w 2> /dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2> /dev/null
+    stop_x_server
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -68,16 +70,11 @@ wait_for_end() { # pid: true once it has ended, within 30 s
     return 1
 }
 
-# A headless X server of that size, with the given options.
-start_x_server() { # WIDTHxHEIGHT [Xvfb options...]
-    local size="$1"
-    shift
-    Xvfb -displayfd 3 -screen 0 "${size}x24" "$@" -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-    [ -s "$work/display" ] || missing "Xvfb did not start ($(cat "$work/xvfb.log"))"
-    export DISPLAY=":$(head -1 "$work/display")"
-    for _ in $(seq 100); do xdotool getmouselocation > /dev/null 2>&1 && break; sleep 0.05; done
+# The file a script was given, as an absolute path; fails, naming what makes
+# it, where there is none.
+file_argument() { # path what-makes-it -> the absolute path
+    [ -n "$1" ] && [ -f "$1" ] || missing "no file at '$1' ($2 makes it)"
+    echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
 }
 
 # A command of the set-up under Wine, started again only where Wine itself
@@ -103,4 +100,95 @@ make_wine_prefix() { # DPI
         cat "$work/dpi.log"
         fail "could not set Wine's dpi"
     }
+}
+
+# The screen, its dpi given (Wine's own is set by make_wine_prefix).
+open_screen() { # WIDTHxHEIGHT [Xvfb options...]
+    start_x_server "$@" || missing "no X server for Wine's windows"
+}
+
+# Windows without a window manager take the keyboard only when told: a
+# message box and the installer's pages by their X focus, the game by a click
+# on its status line.  Titles are matched in UTF-8, as Wine gives them in
+# _NET_WM_NAME: its WM_NAME, which xdotool searches, has the accents taken off.
+wait_for_window() { # title-pattern [pid] [small|large] -> the id of its visible window, within 30 s
+    for _ in $(seq 300); do
+        local id
+        for id in $(xdotool search --onlyvisible --name . 2> /dev/null); do
+            [[ "$(xdotool getwindowname "$id" 2> /dev/null)" =~ ^$1$ ]] || continue
+            eval "$(xdotool getwindowgeometry --shell "$id")"
+            case "${3:-}" in
+            small) [ "$HEIGHT" -lt 200 ] || continue ;; # a message box
+            large) [ "$HEIGHT" -ge 200 ] || continue ;; # the installer's pages
+            esac
+            echo "$id"
+            return 0
+        done
+        [ -n "${2:-}" ] && ! kill -0 "$2" 2> /dev/null && return 1
+        sleep 0.1
+    done
+    return 1
+}
+window_gone() { # title-pattern: true once no visible window has it, within ten seconds
+    for _ in $(seq 100); do
+        local id shown=""
+        for id in $(xdotool search --onlyvisible --name . 2> /dev/null); do
+            [[ "$(xdotool getwindowname "$id" 2> /dev/null)" =~ ^$1$ ]] && shown=yes
+        done
+        [ -z "$shown" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+end_status() { # pid -> $status: its exit status once it has ended within 30 s, or "still running"
+    status="still running"
+    wait_for_end "$1" || return 0
+    wait "$1"
+    status=$?
+}
+# A program run under Wine to its end, or one started earlier once it has
+# ended: either fails the script unless its status is the one expected.
+expect_status() { # status what program [arguments...]
+    local expected="$1" what="$2"
+    shift 2
+    "$wine" "$@" > "$work/run.log" 2>&1
+    status=$?
+    [ "$status" = "$expected" ] || fail "$what ended with status $status, not $expected"
+}
+expect_end_status() { # status what pid
+    end_status "$3"
+    [ "$status" = "$1" ] || fail "$2 ended with status $status, not $1"
+}
+
+game_pid=""
+start_game() { # program [NAME=value...] -> game_window, game_pid; the game's environment with those
+    env "${@:2}" "$wine" "$1" > "$work/game.log" 2>&1 &
+    game_pid=$!
+    pids+=("$game_pid")
+    game_window="$(wait_for_window Pairfall "$game_pid")" || fail "the game $1 did not come up"
+}
+visible_windows() { xdotool search --onlyvisible --name . 2> /dev/null | wc -l; }
+# A menu of the game by its access key.  The menu is a window of its own, so
+# a window more shows that the game has the keyboard; until it has, a click
+# on the status line gives it again.
+open_menu() { # key
+    local before
+    before="$(visible_windows)"
+    for _ in $(seq 20); do
+        eval "$(xdotool getwindowgeometry --shell "$game_window")"
+        xdotool mousemove $((X + 100)) $((Y + HEIGHT - 9)) click 1 key "alt+$1"
+        for _ in $(seq 10); do
+            [ "$(visible_windows)" -gt "$before" ] && return 0
+            sleep 0.1
+        done
+    done
+    fail "the game's menu did not open by Alt+$1"
+}
+# File > Exit by its access keys (English unless given); fails unless the
+# game ends with status 0.
+exit_game() { # [file-key exit-key]
+    open_menu "${1:-f}"
+    xdotool key "${2:-x}"
+    expect_end_status 0 "File > Exit" "$game_pid"
+    game_pid=""
 }
