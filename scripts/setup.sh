@@ -53,7 +53,7 @@ PAIRFALL_TEST_PACKAGES=(python3 procps libgtest-dev clang-format xvfb xauth xdot
 #   unzip                  the zip's folder unpacked for the run at 192 dpi
 #   python3                the installed game's run reads the German texts from their .ts file
 #   binutils               strings, to find paths of this machine in pairfall.exe
-#   procps                 pgrep, which finds the uninstaller's copy of itself under Wine
+#   procps                 pgrep, which finds Wine's server started under strace
 #   strace                 tells Wine's server that the disk is full, for the installer's status 5
 #   e2fsprogs              chattr, which makes pairfall.exe immutable where read-only does not
 #                          stop the account (root), for the installer's status 6

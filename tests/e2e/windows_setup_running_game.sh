@@ -74,14 +74,23 @@ settled_pixels() { # window-id -> its checksum once two looks 0.2 s apart agree,
     done
     echo "$now"
 }
+# An installer started in the background, which asks under that caption:
+# its process in $asking_pid, its message box in $box.
+installer_asks() { # caption failure [NAME=value...]
+    env "${@:3}" "$wine" "$installer" > "$work/asking.log" 2>&1 &
+    asking_pid=$!
+    pids+=("$asking_pid")
+    box="$(wait_for_window "$1" "$asking_pid" small)" || fail "$2"
+}
 press() { # window-id key...
     xdotool windowfocus --sync "$1" && xdotool key "${@:2}"
 }
 # The uninstaller goes on from a copy of itself in the temporary folder
-# (~nsu*.tmp\Un.exe), and the command itself returns at once.
-wait_for_uninstaller_copy() {
-    for _ in $(seq 300); do pgrep -f '~nsu.*\.tmp.Un\.exe' > /dev/null || return 0; sleep 0.1; done
-    return 1
+# (~nsu*.tmp\Un.exe), and the command itself returns at once, before the
+# copy may even show to pgrep.  The copy holds the command's output, so a
+# pipe from it ends once the copy has ended: with its status, the command's.
+uninstall_with_copy() { # arguments...
+    "$wine" "$uninstaller" "$@" 2>&1 | cat > "$work/uninstall.log"
 }
 
 expect_status 0 "the older installer" "$work/old-setup.exe" /S
@@ -113,12 +122,9 @@ install_state > "$work/before"
 expect_status 3 "the installer with /S, while the game runs," "$installer" /S
 unchanged "the installer with /S"
 
-"$wine" "$installer" > "$work/setup.log" 2>&1 &
-setup_pid=$!
-pids+=("$setup_pid")
-box="$(wait_for_window "Pairfall Setup" "$setup_pid" small)" || fail "the installer asked nothing while the game runs"
+installer_asks "Pairfall Setup" "the installer asked nothing while the game runs"
 press "$box" Escape
-expect_end_status 3 "the installer, cancelled at its question," "$setup_pid"
+expect_end_status 3 "the installer, cancelled at its question," "$asking_pid"
 unchanged "the installer, cancelled"
 
 # Each of the game's languages asks in its own words, under NSIS's caption
@@ -128,45 +134,36 @@ for language in de_DE:German fr_FR:French es_ES:Spanish it_IT:Italian nl_NL:Dutc
     nlf="$nsis_languages/${language#*:}.nlf"
     caption="$(sed -n '/^# ^SetupCaption/{n;p}' "$nlf" | tr -d '\r' | sed 's/\$(^Name)/Pairfall/')"
     [ -n "$caption" ] || missing "no setup caption in $nlf"
-    LC_ALL="$locale.UTF-8" "$wine" "$installer" > "$work/setup.log" 2>&1 &
-    setup_pid=$!
-    pids+=("$setup_pid")
-    box="$(wait_for_window "$caption" "$setup_pid" small)" || fail "the installer did not ask a $locale player under \"$caption\""
+    installer_asks "$caption" "the installer did not ask a $locale player under \"$caption\"" LC_ALL="$locale.UTF-8"
     press "$box" Escape
-    expect_end_status 3 "the installer, cancelled at its $locale question," "$setup_pid"
+    expect_end_status 3 "the installer, cancelled at its $locale question," "$asking_pid"
 done
 unchanged "the installer in each language, cancelled"
 
 echo "== The uninstaller while the game runs"
 expect_status 3 "the uninstaller with /S, run in place," "$uninstaller" /S "$in_place"
 unchanged "the uninstaller with /S, run in place"
-expect_status 0 "the uninstaller with /S, handing over to its copy," "$uninstaller" /S
-wait_for_uninstaller_copy || fail "the uninstaller's copy did not end"
+uninstall_with_copy /S || fail "the uninstaller with /S ended with status $?, not 0, handing over to its copy"
 unchanged "the uninstaller with /S"
-expect_status 0 "the uninstaller, handing over to its copy," "$uninstaller"
-copy_pid="$(pgrep -f '~nsu.*\.tmp.Un\.exe' | head -1)"
-[ -n "$copy_pid" ] || fail "the uninstaller's copy is not running"
-box="$(wait_for_window "Pairfall Uninstall" "$copy_pid" small)" || fail "the uninstaller asked nothing while the game runs"
+uninstall_with_copy &
+uninstall_pid=$!
+pids+=("$uninstall_pid")
+box="$(wait_for_window "Pairfall Uninstall" "$uninstall_pid" small)" || fail "the uninstaller asked nothing while the game runs"
 press "$box" Escape
-wait_for_uninstaller_copy || fail "Cancel did not end the uninstaller"
+expect_end_status 0 "the uninstaller, cancelled, with its copy," "$uninstall_pid"
 unchanged "the uninstaller, cancelled"
 
 echo "== The game closed, Retry goes on; a second installer meanwhile"
-"$wine" "$installer" > "$work/setup.log" 2>&1 &
-setup_pid=$!
-pids+=("$setup_pid")
-box="$(wait_for_window "Pairfall Setup" "$setup_pid" small)" || fail "the installer asked nothing while the game runs"
+installer_asks "Pairfall Setup" "the installer asked nothing while the game runs"
+setup_pid="$asking_pid"
 exit_game
 press "$box" Return
 # The pages' title is the caption and a space.
 pages="$(wait_for_window "Pairfall Setup ?" "$setup_pid" large)" || fail "Retry with the game closed did not go on to the installer's pages"
 expect_status 4 "a second installer with /S" "$installer" /S
-"$wine" "$installer" > "$work/second.log" 2>&1 &
-second_pid=$!
-pids+=("$second_pid")
-box="$(wait_for_window "Pairfall Setup" "$second_pid" small)" || fail "a second installer did not say that one runs"
+installer_asks "Pairfall Setup" "a second installer did not say that one runs"
 press "$box" Return
-expect_end_status 4 "a second installer" "$second_pid"
+expect_end_status 4 "a second installer" "$asking_pid"
 expect_status 4 "the uninstaller during an install" "$uninstaller" /S "$in_place"
 unchanged "a second installer and the uninstaller"
 # A game started while the pages are open is asked about when Install is
