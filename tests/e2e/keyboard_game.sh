@@ -14,6 +14,7 @@ source "$HERE/desktop_session.sh"
 missing=()
 command -v Xvfb > /dev/null || missing+=(xvfb)
 command -v xdotool > /dev/null || missing+=(xdotool)
+command -v import > /dev/null || missing+=(imagemagick)
 command -v dbus-daemon > /dev/null || missing+=(dbus-daemon)
 [ -x "$LAUNCHER" ] || missing+=(at-spi2-core)
 "$PYTHON" -c 'import pyatspi' 2> /dev/null || missing+=(python3-pyatspi)
@@ -33,7 +34,19 @@ DBUS_SESSION_BUS_ADDRESS= "$PAIRFALL" > "$work/no-bus.log" 2>&1 &
 game=$!
 window="$(main_window_of "$game")" || fail "the main window did not appear without a bus"
 xdotool key space Right Return Down KP_Enter End space
-sleep 0.5
+# The last key deals onto the last place, whose face then shows white: the
+# keys before it have been taken.  The table lies above the 18-pixel status
+# bar, the last place 288 pixels right and 248 down of its corner.
+last_place_red() {
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    import -window root -crop "71x96+$((X + 288))+$((Y + HEIGHT - 388 + 248))" +repage "$work/place.png" \
+        && convert "$work/place.png" -resize 1x1\! -format '%[fx:int(255*r)]' info:
+}
+for _ in $(seq 100); do
+    [ "$(last_place_red)" -gt 150 ] 2> /dev/null && break
+    sleep 0.1
+done
+[ "$(last_place_red)" -gt 150 ] 2> /dev/null || fail "the keys dealt no card onto the last place without an accessibility bus"
 kill -0 "$game" 2> /dev/null || fail "pairfall ended while played without an accessibility bus"
 kill "$game"
 wait "$game" || fail "kill did not end pairfall with status 0"
