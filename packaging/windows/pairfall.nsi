@@ -29,6 +29,7 @@ ManifestDPIAware true
 !define EXIT_SETUP_RUNNING 4
 !define EXIT_NOT_WRITABLE 5
 !define EXIT_NO_RIGHTS 6
+!define EXIT_FILES_NOT_WRITTEN 7
 
 Name "Pairfall"
 OutFile "${OUTFILE}"
@@ -234,8 +235,21 @@ Section "Pairfall"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+  ; A file NSIS could not write and was told to pass over (Ignore, which /S
+  ; always answers) leaves the error flag: such an install is finished, so
+  ; that it can be uninstalled, but said to have failed.  Read before
+  ; GetSize, whose search sets the flag as it ends.
+  StrCpy $9 0
+  ${If} ${Errors}
+    StrCpy $9 1
+  ${EndIf}
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+  ${If} $9 = 1
+    MessageBox MB_OK|MB_ICONSTOP "$(FilesNotWritten)" /SD IDOK
+    SetErrorLevel ${EXIT_FILES_NOT_WRITTEN}
+    Quit
+  ${EndIf}
 SectionEnd
 
 ; Takes away what the installer put in place and nothing else: the player's

@@ -75,3 +75,13 @@ LangString NoRightToRemove ${LANG_DUTCH} "$INSTDIR\pairfall.exe kan niet worden 
 LangString NoRightToRemove ${LANG_PORTUGUESEBR} "Não foi possível remover $INSTDIR\pairfall.exe: o arquivo é somente leitura ou sua conta não tem permissão para alterá-lo. Pairfall continuará instalado."
 LangString NoRightToRemove ${LANG_POLISH} "Nie można usunąć pliku $INSTDIR\pairfall.exe: plik jest tylko do odczytu albo Twoje konto nie ma uprawnień do jego zmiany. Program Pairfall pozostanie zainstalowany."
 LangString NoRightToRemove ${LANG_SWEDISH} "Det går inte att ta bort $INSTDIR\pairfall.exe: filen är skrivskyddad, eller så får ditt konto inte ändra den. Pairfall förblir installerat."
+
+LangString FilesNotWritten ${LANG_ENGLISH} "Setup could not write all of Pairfall's files to $INSTDIR; the disk may be full. Free some space, then run Setup again."
+LangString FilesNotWritten ${LANG_GERMAN} "Es konnten nicht alle Dateien von Pairfall in $INSTDIR geschrieben werden; möglicherweise ist der Datenträger voll. Geben Sie Speicherplatz frei, und führen Sie die Installation dann erneut aus."
+LangString FilesNotWritten ${LANG_FRENCH} "Impossible d'écrire tous les fichiers de Pairfall dans $INSTDIR ; le disque est peut-être plein. Libérez de l'espace, puis relancez l'installation."
+LangString FilesNotWritten ${LANG_SPANISH} "No se pudieron escribir todos los archivos de Pairfall en $INSTDIR; es posible que el disco esté lleno. Libere espacio y vuelva a ejecutar la instalación."
+LangString FilesNotWritten ${LANG_ITALIAN} "Impossibile scrivere tutti i file di Pairfall in $INSTDIR; il disco potrebbe essere pieno. Liberare spazio, quindi eseguire di nuovo l'installazione."
+LangString FilesNotWritten ${LANG_DUTCH} "Niet alle bestanden van Pairfall konden naar $INSTDIR worden geschreven; de schijf is mogelijk vol. Maak ruimte vrij en voer de installatie daarna opnieuw uit."
+LangString FilesNotWritten ${LANG_PORTUGUESEBR} "Não foi possível gravar todos os arquivos do Pairfall em $INSTDIR; o disco pode estar cheio. Libere espaço e execute a instalação novamente."
+LangString FilesNotWritten ${LANG_POLISH} "Nie udało się zapisać wszystkich plików programu Pairfall w $INSTDIR; dysk może być pełny. Zwolnij miejsce i uruchom instalację ponownie."
+LangString FilesNotWritten ${LANG_SWEDISH} "Det gick inte att skriva alla Pairfalls filer till $INSTDIR; disken kan vara full. Frigör utrymme och kör sedan installationen igen."

@@ -23,7 +23,9 @@
 #   - with no game running, a pairfall.exe the account may not change (made
 #     read-only) stops the installer and the uninstaller with status 6, and a
 #     disk that answers full (ENOSPC, injected by strace into Wine's server)
-#     with status 5, each changing nothing.
+#     with status 5, each changing nothing; full past the program file, the
+#     installer with /S ends with 7, and by Abort on NSIS's question with 2;
+#     Cancel on a page ends it with 1.
 #   windows_setup_running_game.sh INSTALLER PAYLOAD
 # PAYLOAD is the folder the installer was made from (scripts/package-windows'
 # stage), from which the older version is made with the same script.
@@ -245,22 +247,64 @@ if [ "$(id -u)" = 0 ]; then chattr -i "$folder/pairfall.exe"; else chmod u+w "$f
 
 echo "== A full disk"
 # Wine's server opens the files for every Wine program: started again under
-# strace, it is told that the disk is full whenever it opens pairfall.exe.
-"$wineserver" -k 2> /dev/null
-"$wineserver" -w 2> /dev/null
-strace -o "$work/strace.log" -P "$WINEPREFIX/dosdevices/c:/Program Files/Pairfall/pairfall.exe" \
-    -e trace=openat -e inject=openat:error=ENOSPC "$wineserver" -f -p 2> "$work/strace.err" &
-strace_pid=$!
-pids+=("$strace_pid")
-# Ready once its socket is in the folder it works in.
-for _ in $(seq 100); do
-    server_pid="$(pgrep -P "$strace_pid" wineserver)" && [ -S "/proc/$server_pid/cwd/socket" ] && break
-    sleep 0.1
-done
-[ -S "/proc/${server_pid:-none}/cwd/socket" ] || fail "Wine's server under strace did not start: $(cat "$work/strace.err")"
+# strace, it is told that the disk is full whenever it opens the given file.
+full_disk_for() { # file in the program's folder
+    "$wineserver" -k 2> /dev/null
+    "$wineserver" -w 2> /dev/null
+    strace -o "$work/strace.log" -P "$WINEPREFIX/dosdevices/c:/Program Files/Pairfall/$1" \
+        -e trace=openat -e inject=openat:error=ENOSPC "$wineserver" -f -p 2> "$work/strace.err" &
+    strace_pid=$!
+    pids+=("$strace_pid")
+    # Ready once its socket is in the folder it works in.
+    for _ in $(seq 100); do
+        server_pid="$(pgrep -P "$strace_pid" wineserver)" && [ -S "/proc/$server_pid/cwd/socket" ] && break
+        sleep 0.1
+    done
+    [ -S "/proc/${server_pid:-none}/cwd/socket" ] || fail "Wine's server under strace did not start: $(cat "$work/strace.err")"
+}
+told_full() { grep -q 'ENOSPC.*(INJECTED)' "$work/strace.log" || fail "strace told Wine of no full disk"; }
+full_disk_for pairfall.exe
 expect_status 5 "the installer with /S, on a full disk," "$installer" /S
 expect_status 5 "the uninstaller with /S, run in place, on a full disk," "$uninstaller" /S "$in_place"
-grep -q 'ENOSPC.*(INJECTED)' "$work/strace.log" || fail "strace told Wine of no full disk"
+told_full
 unchanged "the installer and the uninstaller on a full disk"
+# Past the program file a full disk is NSIS's own error, which /S passes
+# over: the install is finished, to be uninstalled, but said to have failed.
+full_disk_for pictures/1.bmp
+expect_status 7 "the installer with /S, on a disk full at pictures\\1.bmp," "$installer" /S
+told_full
+[ -n "$(registry_value "$uninstall_key" UninstallString)" ] || fail "the install that failed at pictures\\1.bmp left no uninstall entry"
+# With its pages NSIS asks Abort, Retry or Ignore; Abort stops it.
+"$wine" "$installer" > "$work/setup.log" 2>&1 &
+setup_pid=$!
+pids+=("$setup_pid")
+pages="$(wait_for_window "Pairfall Setup ?" "$setup_pid" large)" || fail "the installer showed no pages"
+page="$(settled_pixels "$pages")"
+press "$pages" alt+a
+for _ in $(seq 100); do
+    [ "$(window_pixels "$pages")" != "$page" ] && break
+    sleep 0.1
+done
+press "$pages" alt+i
+box="$(wait_for_window "Pairfall Setup" "$setup_pid" small)" || fail "a disk full at pictures\\1.bmp asked nothing"
+press "$box" Return # Abort
+window_gone "Pairfall Setup" || fail "Abort did not close NSIS's question"
+# The page says "Installation Aborted"; its Cancel then ends the installer.
+settled_pixels "$pages" > /dev/null
+press "$pages" Escape
+expect_end_status 2 "the installer, stopped by Abort on a full disk," "$setup_pid"
 
-echo "1 passed, 0 failed: with the game running the installer (/S: status 3; asked in nine languages and cancelled) and the uninstaller (/S, in place: status 3; asked and cancelled) changed nothing; Retry with the game closed went on, and a game started meanwhile was asked about at Install; a second installer and the uninstaller meanwhile said so (status 4); the upgrade from 0.9.0 kept the statistics and the window position; a copy run from elsewhere, and an unmarked program in pairfall.exe's place, held the installer back; a pairfall.exe the account may not change gave status 6 and a full disk 5, changing nothing"
+echo "== Cancelled on a page"
+"$wineserver" -k 2> /dev/null
+"$wineserver" -w 2> /dev/null
+"$wine" "$installer" > "$work/setup.log" 2>&1 &
+setup_pid=$!
+pids+=("$setup_pid")
+pages="$(wait_for_window "Pairfall Setup ?" "$setup_pid" large)" || fail "the installer showed no pages"
+# Cancel, then Yes on "Are you sure you want to quit?".
+press "$pages" Escape
+box="$(wait_for_window "Pairfall Setup" "$setup_pid" small)" || fail "Cancel on the installer's page asked nothing"
+press "$box" Return
+expect_end_status 1 "the installer, cancelled on its page," "$setup_pid"
+
+echo "1 passed, 0 failed: with the game running the installer (/S: status 3; asked in nine languages and cancelled) and the uninstaller (/S, in place: status 3; asked and cancelled) changed nothing; Retry with the game closed went on, and a game started meanwhile was asked about at Install; a second installer and the uninstaller meanwhile said so (status 4); the upgrade from 0.9.0 kept the statistics and the window position; a copy run from elsewhere, and an unmarked program in pairfall.exe's place, held the installer back; a pairfall.exe the account may not change gave status 6 and a full disk 5, changing nothing; a disk full past the program gave 7 with /S and 2 by Abort, and Cancel on a page 1"
