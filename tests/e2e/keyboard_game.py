@@ -81,7 +81,11 @@ def key(name):
 # --- Reading the tree -------------------------------------------------------
 
 def children(accessible):
-    """The children still there: one may vanish while the list is read."""
+    """The children still there: one may vanish while the list is read.  The
+    program itself may not answer the registry for a moment (a message box
+    opening on a crowded machine); until it does, it has none."""
+    if accessible is None:
+        return []
     found = [accessible.getChildAtIndex(i) for i in range(accessible.childCount)]
     return [child for child in found if child is not None]
 
@@ -104,7 +108,7 @@ def find(accessible, role, name=None):
 
 
 def main_frame():
-    return next(w for w in children(program()) if w.getRoleName() == "frame")
+    return next((w for w in children(program()) if w.getRoleName() == "frame"), None)
 
 
 def slots():
