@@ -81,7 +81,10 @@ PAIRFALL_WINDOWS_PACKAGING_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix qt6-t
 #   lintian                holds the .dsc, the .changes and the .deb to Debian's rules
 #   diffoscope-minimal     shows what differs when --check's two releases are not the same
 #   python3                asks Debian's mirror before the chroot is made
-PAIRFALL_RELEASE_PACKAGES=(git dpkg-dev sbuild mmdebstrap uidmap autopkgtest lintian diffoscope-minimal python3)
+#   reprotest faketime debhelper   the test debian_reproducible: reprotest builds the .deb
+#                          twice on this machine (debhelper), the second time at another
+#                          date (faketime), and compares them
+PAIRFALL_RELEASE_PACKAGES=(git dpkg-dev sbuild mmdebstrap uidmap autopkgtest lintian diffoscope-minimal python3 reprotest faketime debhelper)
 
 # What else a developer who is not root must do as root, said beside the
 # apt-get line so that the run stops once for everything (scripts/test).
