@@ -3,6 +3,12 @@
 
 include(GNUInstallDirs)
 
+# The folders the install makes get these modes whatever the builder's
+# umask, as its files do: with umask 002 they were group-writable, in the
+# Windows zip and in CPack's .deb (which takes this value too).
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
 set(PAIRFALL_APP_ID "io.github.pairfall.Pairfall")
 set(_pf_root "${PROJECT_SOURCE_DIR}")
 set(_pf_packaging "${_pf_root}/packaging")

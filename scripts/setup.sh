@@ -73,6 +73,22 @@ PAIRFALL_QT_WINDOWS_PACKAGES=(cmake dpkg-dev patch ninja-build perl g++-mingw-w6
 #   zip                    the folder that runs from anywhere, as one .zip
 PAIRFALL_WINDOWS_PACKAGING_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix qt6-tools-dev qt6-l10n-tools qt6-translations-l10n nsis zip)
 
+# What a release needs on top of packing for Windows (scripts/release):
+#   git                    the source tarball (git archive) and --check's clones
+#   dpkg-dev               dpkg-source makes the Debian source package
+#   sbuild                 builds the .deb from it in a clean chroot, as Debian's build machines do
+#   mmdebstrap             makes that chroot once per machine
+#   uidmap                 newuidmap and newgidmap, with which sbuild and autopkgtest
+#                          enter the chroot without root
+#   autopkgtest            runs debian/tests on the built package in a copy of the chroot
+#   lintian                holds the .dsc, the .changes and the .deb to Debian's rules
+#   diffoscope-minimal     shows what differs when --check's two releases are not the same
+#   python3                asks Debian's mirror before the chroot is made
+#   reprotest faketime debhelper   the test debian_reproducible: reprotest builds the .deb
+#                          twice on this machine (debhelper), the second time at another
+#                          date (faketime), and compares them
+PAIRFALL_RELEASE_PACKAGES=(git dpkg-dev sbuild mmdebstrap uidmap autopkgtest lintian diffoscope-minimal python3 reprotest faketime debhelper)
+
 # What else a developer who is not root must do as root, said beside the
 # apt-get line so that the run stops once for everything (scripts/test).
 PAIRFALL_ALSO_AS_ROOT=()
