@@ -19,19 +19,16 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
 version="$(sed -n 's/^project(pairfall VERSION \([0-9.]*\).*/\1/p' "$source_dir/CMakeLists.txt")"
-git -C "$source_dir" archive --format=tar --prefix="pairfall-$version/" HEAD -- . ':(exclude)debian' \
-    | gzip -9n > "$work/pairfall_$version.orig.tar.gz"
-tar -xzf "$work/pairfall_$version.orig.tar.gz" -C "$work"
-git -C "$source_dir" archive --format=tar --prefix="pairfall-$version/" HEAD debian | tar -x -C "$work"
-(cd "$work" && dpkg-source --build "pairfall-$version" > dpkg-source.log 2>&1) \
-    || { cat "$work/dpkg-source.log"; fail "dpkg-source could not make the source package"; }
-dsc=("$work"/pairfall_*.dsc)
+source "$source_dir/scripts/debian-source.sh"
+(cd "$source_dir" && debian_source_tarball "$work" "$version" && debian_source_package "$work" "$version" "$work/source") \
+    > "$work/dpkg-source.log" 2>&1 || { cat "$work/dpkg-source.log"; fail "dpkg-source could not make the source package"; }
+dsc=("$work"/source/pairfall_*.dsc)
 
 # The build's dependencies are the host's (scripts/setup.sh installs them);
 # dpkg-buildpackage says which are missing.
 echo "reprotest: two builds of $(basename "${dsc[0]}")"
 status=0
-(cd "$work" && reprotest --vary=-user_group,-fileordering --min-cpus="$(nproc)" --store-dir="$work/store" \
+(cd "$work/source" && reprotest --vary=-user_group,-fileordering --min-cpus="$(nproc)" --store-dir="$work/store" \
     "$(basename "${dsc[0]}")" -- null) > "$work/reprotest.log" 2>&1 || status=$?
 if [ "$status" != 0 ]; then
     # The builds' own output first, diffoscope's report of any difference last.

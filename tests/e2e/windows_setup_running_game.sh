@@ -84,6 +84,19 @@ installer_asks() { # caption failure [NAME=value...]
     pids+=("$asking_pid")
     box="$(wait_for_window "$1" "$asking_pid" small)" || fail "$2"
 }
+# I Agree, then Install, by their access keys, to the pages that have the
+# keyboard; the page must turn between the two.
+agree_and_install() { # pages-window-id
+    local page
+    page="$(settled_pixels "$1")"
+    xdotool key alt+a
+    for _ in $(seq 100); do
+        [ "$(window_pixels "$1")" != "$page" ] && break
+        sleep 0.1
+    done
+    [ "$(settled_pixels "$1")" != "$page" ] || fail "I Agree did not turn the installer's page"
+    xdotool key alt+i
+}
 press() { # window-id key...
     xdotool windowfocus --sync "$1" && xdotool key "${@:2}"
 }
@@ -177,14 +190,7 @@ start_game "$program"
 # forward for the keys.
 eval "$(xdotool getwindowgeometry --shell "$pages")"
 xdotool mousemove $((X + WIDTH - 150)) $((Y + 15)) click 1
-page="$(settled_pixels "$pages")"
-xdotool key alt+a
-for _ in $(seq 100); do
-    [ "$(window_pixels "$pages")" != "$page" ] && break
-    sleep 0.1
-done
-[ "$(settled_pixels "$pages")" != "$page" ] || fail "I Agree did not turn the installer's page"
-xdotool key alt+i
+agree_and_install "$pages"
 box="$(wait_for_window "Pairfall Setup" "$setup_pid" small)" || fail "Install asked nothing about the game started meanwhile"
 press "$box" Escape
 expect_end_status 3 "the installer, cancelled at its question at Install," "$setup_pid"
@@ -279,13 +285,8 @@ told_full
 setup_pid=$!
 pids+=("$setup_pid")
 pages="$(wait_for_window "Pairfall Setup ?" "$setup_pid" large)" || fail "the installer showed no pages"
-page="$(settled_pixels "$pages")"
-press "$pages" alt+a
-for _ in $(seq 100); do
-    [ "$(window_pixels "$pages")" != "$page" ] && break
-    sleep 0.1
-done
-press "$pages" alt+i
+xdotool windowfocus --sync "$pages"
+agree_and_install "$pages"
 box="$(wait_for_window "Pairfall Setup" "$setup_pid" small)" || fail "a disk full at pictures\\1.bmp asked nothing"
 press "$box" Return # Abort
 window_gone "Pairfall Setup" || fail "Abort did not close NSIS's question"

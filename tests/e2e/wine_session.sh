@@ -111,19 +111,23 @@ open_screen() { # WIDTHxHEIGHT [Xvfb options...]
 # message box and the installer's pages by their X focus, the game by a click
 # on its status line.  Titles are matched in UTF-8, as Wine gives them in
 # _NET_WM_NAME: its WM_NAME, which xdotool searches, has the accents taken off.
+visible_window() { # title-pattern [small|large] -> the id of a visible window with that title now
+    local id
+    for id in $(xdotool search --onlyvisible --name . 2> /dev/null); do
+        [[ "$(xdotool getwindowname "$id" 2> /dev/null)" =~ ^$1$ ]] || continue
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        case "${2:-}" in
+        small) [ "$HEIGHT" -lt 200 ] || continue ;; # a message box
+        large) [ "$HEIGHT" -ge 200 ] || continue ;; # the installer's pages
+        esac
+        echo "$id"
+        return 0
+    done
+    return 1
+}
 wait_for_window() { # title-pattern [pid] [small|large] -> the id of its visible window, within 30 s
     for _ in $(seq 300); do
-        local id
-        for id in $(xdotool search --onlyvisible --name . 2> /dev/null); do
-            [[ "$(xdotool getwindowname "$id" 2> /dev/null)" =~ ^$1$ ]] || continue
-            eval "$(xdotool getwindowgeometry --shell "$id")"
-            case "${3:-}" in
-            small) [ "$HEIGHT" -lt 200 ] || continue ;; # a message box
-            large) [ "$HEIGHT" -ge 200 ] || continue ;; # the installer's pages
-            esac
-            echo "$id"
-            return 0
-        done
+        visible_window "$1" "${3:-}" && return 0
         [ -n "${2:-}" ] && ! kill -0 "$2" 2> /dev/null && return 1
         sleep 0.1
     done
@@ -131,11 +135,7 @@ wait_for_window() { # title-pattern [pid] [small|large] -> the id of its visible
 }
 window_gone() { # title-pattern: true once no visible window has it, within ten seconds
     for _ in $(seq 100); do
-        local id shown=""
-        for id in $(xdotool search --onlyvisible --name . 2> /dev/null); do
-            [[ "$(xdotool getwindowname "$id" 2> /dev/null)" =~ ^$1$ ]] && shown=yes
-        done
-        [ -z "$shown" ] && return 0
+        visible_window "$1" > /dev/null || return 0
         sleep 0.1
     done
     return 1
